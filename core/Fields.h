@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace taruk {
+
+// The 24 entry fields, named after the text boxes that show them. The
+// numbers follow the order in which the boxes were made, not the layout.
+enum class FieldId {
+    Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8,
+    Text9, Text10, Text11, Text12, Text13, Text14, Text15, Text16,
+    Text17, Text18, Text19, Text20, Text21, Text22, Text23, Text24,
+};
+
+inline constexpr std::size_t kFieldCount = 24;
+
+constexpr std::size_t fieldIndex(FieldId id) { return static_cast<std::size_t>(id); }
+
+// Every field in numbering order, for code that visits all of them.
+inline constexpr std::array<FieldId, kFieldCount> kAllFields = [] {
+    std::array<FieldId, kFieldCount> ids{};
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        ids[i] = static_cast<FieldId>(i);
+    return ids;
+}();
+
+// "Text1" … "Text24": also the objectName of the field's text box.
+std::string_view fieldName(FieldId id);
+
+// The text a field holds when the program starts and after a reset.
+std::string_view startupText(FieldId id);
+
+// Output fields are written only by the calculation and the reset.
+bool isOutputField(FieldId id);
+
+} // namespace taruk

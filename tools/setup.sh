@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian 12, as root), builds, then either opens
+# the calculator ("run") or runs every test ("test").
+set -euo pipefail
+
+mode=${1:-}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${TARUK_BUILD_DIR:-$root/build}
+
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev
+          fonts-arphic-uming fonts-wqy-microhei)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+werror=OFF
+[ "${CI:-}" = true ] && werror=ON
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARUK_WERROR=$werror >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+
+if [ "$mode" = test ]; then
+    cd "$build"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+    exit
+fi
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "Built $build/app/taruk-calculator, but there is no display to open it on" >&2
+    echo "(neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+    exit 1
+fi
+exec "$build/app/taruk-calculator"
