@@ -1,0 +1,16 @@
+#include "ui/CalculatorForm.h"
+#include "ui/FormLayout.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("taruk-calculator"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setFont(taruk::CalculatorForm::defaultFont());
+
+    taruk::CalculatorForm form;
+    form.show();
+    return QApplication::exec();
+}

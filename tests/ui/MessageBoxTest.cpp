@@ -1,0 +1,73 @@
+#include "core/Messages.h"
+#include "ui/CalculatorForm.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct SeenBox {
+    std::string text;
+    std::string title;
+    QMessageBox::Icon icon;
+    int buttons;
+    bool okOnly;
+    Qt::WindowModality modality;
+    int visibleBoxes;
+};
+
+// The real notice box: the form keeps its own notifier; a timer inspects each
+// box while it is open and presses its OK button.
+TEST(RealMessageBox, EmptiedCorrectionShowsTwoBoxesOneAfterTheOther)
+{
+    taruk::CalculatorForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    std::vector<SeenBox> seen;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        int visible = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            visible += qobject_cast<QMessageBox *>(w) && w->isVisible();
+        seen.push_back({box->text().toStdString(), box->windowTitle().toStdString(), box->icon(),
+                        static_cast<int>(box->buttons().size()),
+                        box->standardButtons() == QMessageBox::Ok, box->windowModality(),
+                        visible});
+        box->button(QMessageBox::Ok)->click();
+    });
+    closer.start(20);
+
+    QLineEdit *correction = form.textBox(taruk::FieldId::Text2);
+    correction->setFocus();
+    correction->selectAll();
+    QTest::keyClick(correction, Qt::Key_Backspace); // returns once both boxes are closed
+    closer.stop();
+
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].text, taruk::Messages::kCorrectionRange);
+    EXPECT_EQ(seen[1].text, taruk::Messages::kEnterCorrection);
+    for (const SeenBox &s : seen) {
+        EXPECT_EQ(s.title, "Taruk杀伤计算器");
+        EXPECT_EQ(s.icon, QMessageBox::NoIcon);
+        EXPECT_EQ(s.buttons, 1);
+        EXPECT_TRUE(s.okOnly);
+        EXPECT_EQ(s.modality, Qt::ApplicationModal);
+        EXPECT_EQ(s.visibleBoxes, 1); // the second opens only after the first closed
+    }
+    EXPECT_EQ(correction->text(), "");
+}
+
+} // namespace

@@ -1,0 +1,164 @@
+#include "ui/CalculatorForm.h"
+
+#include "core/DamageCalculation.h"
+#include "core/EntryChecks.h"
+#include "core/Reset.h"
+#include "ui/FormLayout.h"
+#include "ui/MessageBoxNotifier.h"
+#include "ui/WidgetFieldStore.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace taruk {
+
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+int px(int twips) { return twips / FormLayout::kTwipsPerPixel; }
+
+FieldId fieldByName(std::string_view name)
+{
+    const auto it = std::find_if(kAllFields.begin(), kAllFields.end(),
+                                 [name](FieldId id) { return fieldName(id) == name; });
+    Q_ASSERT(it != kAllFields.end());
+    return *it;
+}
+
+void setTextColour(QLineEdit *box, const QColor &colour)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, colour);
+    box->setPalette(palette);
+}
+
+} // namespace
+
+CalculatorForm::CalculatorForm(Notifier *notifier, QWidget *parent)
+    : QWidget(parent),
+      m_ownNotifier(notifier ? nullptr
+                             : std::make_unique<MessageBoxNotifier>(
+                                   this, qs(FormLayout::kApplicationTitle))),
+      m_notifier(notifier ? notifier : m_ownNotifier.get())
+{
+    setObjectName(QStringLiteral("CalculatorForm"));
+    setWindowTitle(qs(FormLayout::kWindowCaption));
+    buildControls();
+    m_store = std::make_unique<WidgetFieldStore>(m_boxes);
+    // The absolute layout does not reflow, so the window keeps its size.
+    setFixedSize(px(FormLayout::kClientWidthTwips), px(FormLayout::kClientHeightTwips));
+
+    connect(findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+            &CalculatorForm::Command1_Click);
+    connect(findChild<QPushButton *>(QStringLiteral("Command2")), &QPushButton::clicked, this,
+            &CalculatorForm::Command2_Click);
+    connect(textBox(FieldId::Text1), &QLineEdit::textChanged, this, &CalculatorForm::Text1_Change);
+    connect(textBox(FieldId::Text2), &QLineEdit::textChanged, this, &CalculatorForm::Text2_Change);
+
+    textBox(FieldId::Text1)->setFocus();
+}
+
+CalculatorForm::~CalculatorForm() = default;
+
+QFont CalculatorForm::defaultFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("sans-serif")});
+    font.setPointSize(9);
+    return font;
+}
+
+QFont CalculatorForm::resultFont()
+{
+    QFont font;
+    // fontconfig does not know 宋体, so name the Song faces that stand in for it.
+    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                      QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC"),
+                      QStringLiteral("serif")});
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(12);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+void CalculatorForm::buildControls()
+{
+    QHash<QString, QWidget *> containers;
+    std::vector<std::pair<int, QWidget *>> focusOrder;
+
+    for (const ControlSpec &spec : FormLayout::kControls) {
+        QWidget *parent = spec.container.empty() ? this : containers.value(qs(spec.container));
+        Q_ASSERT(parent);
+        QWidget *widget = nullptr;
+        QSize minimum;
+
+        switch (spec.kind) {
+        case ControlSpec::Kind::GroupBox: {
+            auto *frame = new QGroupBox(qs(spec.caption), parent);
+            containers.insert(qs(spec.name), frame);
+            widget = frame;
+            break;
+        }
+        case ControlSpec::Kind::Label: {
+            auto *label = new QLabel(qs(spec.caption), parent);
+            label->setTextFormat(Qt::PlainText);
+            widget = label;
+            minimum = label->sizeHint();
+            break;
+        }
+        case ControlSpec::Kind::TextBox: {
+            const FieldId id = fieldByName(spec.name);
+            auto *box = new QLineEdit(qs(startupText(id)), parent);
+            // Keep whatever is typed or pasted, however long.
+            box->setMaxLength(std::numeric_limits<int>::max());
+            box->setReadOnly(isOutputField(id));
+            if (id == FieldId::Text4 || id == FieldId::Text6) {
+                box->setFont(resultFont());
+                setTextColour(box, id == FieldId::Text4 ? QColor(192, 0, 0) : QColor(0, 0, 128));
+            }
+            m_boxes[fieldIndex(id)] = box;
+            widget = box;
+            minimum = QSize(0, box->minimumSizeHint().height());
+            focusOrder.emplace_back(spec.tabIndex, box);
+            break;
+        }
+        case ControlSpec::Kind::Button: {
+            auto *button = new QPushButton(qs(spec.caption), parent);
+            button->setAutoDefault(false);
+            widget = button;
+            focusOrder.emplace_back(spec.tabIndex, button);
+            break;
+        }
+        }
+
+        widget->setObjectName(qs(spec.name));
+        // Our fonts may be taller or wider than the original's: grow a
+        // control rather than clip its text, keeping its top-left corner.
+        widget->setGeometry(px(spec.left), px(spec.top), std::max(px(spec.width), minimum.width()),
+                            std::max(px(spec.height), minimum.height()));
+    }
+
+    std::sort(focusOrder.begin(), focusOrder.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+}
+
+void CalculatorForm::Command1_Click() { runDamageCalculation(*m_store, *m_notifier); }
+
+void CalculatorForm::Command2_Click() { resetFields(*m_store); }
+
+void CalculatorForm::Text1_Change() { checkRawDamage(*m_store, *m_notifier); }
+
+void CalculatorForm::Text2_Change() { checkElementCorrection(*m_store, *m_notifier); }
+
+} // namespace taruk

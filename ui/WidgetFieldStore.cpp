@@ -1,0 +1,23 @@
+#include "ui/WidgetFieldStore.h"
+
+#include <QLineEdit>
+
+namespace taruk {
+
+WidgetFieldStore::WidgetFieldStore(const std::array<QLineEdit *, kFieldCount> &boxes)
+    : m_boxes(boxes)
+{
+}
+
+std::string WidgetFieldStore::getText(FieldId id) const
+{
+    return m_boxes[fieldIndex(id)]->text().toStdString();
+}
+
+void WidgetFieldStore::setText(FieldId id, std::string_view text)
+{
+    m_boxes[fieldIndex(id)]->setText(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+} // namespace taruk
