@@ -17,6 +17,9 @@ build=${TARUK_BUILD_DIR:-$root/build}
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev
           fonts-arphic-uming fonts-wqy-microhei)
+# The test command also builds with sanitizers, fuzzes with clang and runs clang-tidy.
+[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev clang-tidy appstream dpkg-dev
+                                    binutils-mingw-w64-x86-64)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -32,12 +35,29 @@ fi
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARUK_WERROR=$werror >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+
+configure_and_build() { # dir, extra cmake arguments...
+    local dir=$1
+    shift
+    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARUK_WERROR=$werror "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+configure_and_build "$build"
 
 if [ "$mode" = test ]; then
-    cd "$build"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+    export QT_QPA_PLATFORM=offscreen
+    echo "== tests, and clang-tidy"
+    (cd "$build" && ctest --output-on-failure)
+
+    echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+    configure_and_build "$build-asan" -DTARUK_SANITIZE=ON -DTARUK_BUILD_BENCHMARKS=OFF
+    (cd "$build-asan" && ctest --output-on-failure)
+
+    echo "== fuzzing (${TARUK_FUZZ_SECONDS:-20} s a target)"
+    CXX=clang++ configure_and_build "$build-fuzz" -DTARUK_BUILD_FUZZERS=ON -DTARUK_BUILD_GUI=OFF \
+        -DTARUK_BUILD_TESTS=OFF -DTARUK_BUILD_BENCHMARKS=OFF -DTARUK_FUZZ_SECONDS="${TARUK_FUZZ_SECONDS:-20}"
+    (cd "$build-fuzz" && ctest --output-on-failure)
     exit
 fi
 

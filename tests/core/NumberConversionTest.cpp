@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <clocale>
+#include <cstdio>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -179,6 +181,48 @@ TEST(RoundTrip, RandomBitPatterns)
         if (std::isfinite(x)) {
             expectRoundTrip(x);
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// glibc's printf is exact; in the "C" locale "%.15G" has the same digits,
+// thresholds and exponent notation as formatNumber.
+std::string printfReference(double x)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15G", x);
+    return buf;
+}
+
+TEST(FormatAgainstPrintf, RandomBitPatterns)
+{
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
+    std::mt19937_64 rng(7);
+    for (int i = 0; i < 1'000'000; ++i) {
+        const double x = std::bit_cast<double>(rng());
+        // Zero is "0" for both signs; above this formatNumber steps down a
+        // unit so that its text still reads back.
+        if (!std::isfinite(x) || x == 0 || std::fabs(x) > 1.79769313486231e308)
+            continue;
+        ASSERT_EQ(formatNumber(x), printfReference(x)) << std::bit_cast<std::uint64_t>(x);
+    }
+}
+
+// Random bit patterns seldom land where the fixed form is written.
+TEST(FormatAgainstPrintf, RandomValuesAroundFixedForm)
+{
+    std::mt19937_64 rng(8);
+    std::uniform_int_distribution<int> exponent(-20, 55);
+    std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
+    for (int i = 0; i < 1'000'000; ++i) {
+        const double x = std::ldexp(mantissa(rng), exponent(rng));
+        if (x == 0)
+            continue;
+        ASSERT_EQ(formatNumber(x), printfReference(x)) << x;
+        expectRoundTrip(x);
     }
 }
 

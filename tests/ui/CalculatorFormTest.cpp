@@ -1,6 +1,5 @@
 #include "core/Messages.h"
-#include "tests/core/RecordingNotifier.h"
-#include "ui/CalculatorForm.h"
+#include "tests/ui/FormFixture.h"
 #include "ui/FormLayout.h"
 
 #include <QApplication>
@@ -18,46 +17,12 @@
 #include <string>
 #include <vector>
 
-using taruk::CalculatorForm;
 using taruk::FieldId;
 namespace M = taruk::Messages;
 
 namespace {
 
 using F = FieldId;
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-class FormTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-
-    QLineEdit *box(FieldId id) const { return form.textBox(id); }
-    QString text(FieldId id) const { return box(id)->text(); }
-    QPushButton *button(const char *name) const { return form.findChild<QPushButton *>(name); }
-
-    // Replaces a box's text the way a user does: select all, then type.
-    void type(FieldId id, const QString &keys)
-    {
-        QLineEdit *b = box(id);
-        b->setFocus();
-        b->selectAll();
-        if (keys.isEmpty())
-            QTest::keyClick(b, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(b, keys);
-    }
-    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
-    std::vector<std::string> notices() const { return notifier.messages; }
-
-    RecordingNotifier notifier;
-    CalculatorForm form{&notifier};
-};
 
 TEST_F(FormTest, StartsWithStartupTextsAndFocusInRawDamage)
 {
