@@ -49,7 +49,7 @@ private:
     std::vector<std::string> m_texts;
 };
 
-// Percent text to factor: p / 100 + 1.
+// A percentage as a factor: p / 100 + 1.
 double percentFactor(double percent)
 {
     return checkedAdd(checkedDiv(percent, kPercentDivisor), 1.0);

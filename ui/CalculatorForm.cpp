@@ -147,6 +147,15 @@ void CalculatorForm::buildControls()
                             std::max(px(spec.height), minimum.height()));
     }
 
+    // Screen readers announce each box, results included, by its label.
+    for (const FormLayout::FieldLabel &pair : FormLayout::kFieldLabels) {
+        auto *label = findChild<QLabel *>(qs(pair.label));
+        QLineEdit *box = textBox(fieldByName(pair.box));
+        Q_ASSERT(label && box);
+        label->setBuddy(box);
+        box->setAccessibleName(label->text());
+    }
+
     std::sort(focusOrder.begin(), focusOrder.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusOrder.size(); ++i)

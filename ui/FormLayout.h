@@ -80,4 +80,18 @@ inline constexpr std::array<ControlSpec, 57> kControls = {{
     {"Text23", K::TextBox, "Frame3", "", 1440, 1800, 1095, 270, 51},
 }};
 
+// The label beside each text box: its accessible name and buddy.
+struct FieldLabel {
+    std::string_view box;
+    std::string_view label;
+};
+inline constexpr std::array<FieldLabel, 24> kFieldLabels = {{
+    {"Text1", "Label1"},   {"Text2", "Label2"},   {"Text22", "Label23"}, {"Text3", "Label3"},
+    {"Text10", "Label10"}, {"Text11", "Label11"}, {"Text12", "Label12"}, {"Text13", "Label13"},
+    {"Text24", "Label28"}, {"Text7", "Label8"},   {"Text8", "Label9"},   {"Text9", "Label14"},
+    {"Text14", "Label15"}, {"Text15", "Label16"}, {"Text16", "Label17"}, {"Text17", "Label18"},
+    {"Text18", "Label19"}, {"Text19", "Label20"}, {"Text20", "Label21"}, {"Text21", "Label22"},
+    {"Text23", "Label24"}, {"Text5", "Label5"},   {"Text4", "Label4"},   {"Text6", "Label6"},
+}};
+
 } // namespace taruk::FormLayout

@@ -2,9 +2,11 @@
 #include "tests/ui/FormFixture.h"
 #include "ui/FormLayout.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -225,6 +227,47 @@ TEST_F(FormTest, ClosingTheWindowEndsTheProgram)
     guard.start(5000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(notices().empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FormTest, EveryBoxIsNamedByItsLabel)
+{
+    for (const auto &pair : taruk::FormLayout::kFieldLabels) {
+        auto *label = form.findChild<QLabel *>(qs(pair.label));
+        auto *b = form.findChild<QLineEdit *>(qs(pair.box));
+        ASSERT_TRUE(label && b) << pair.box;
+        EXPECT_EQ(label->buddy(), b) << pair.box;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(b);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), label->text()) << pair.box;
+    }
+    // A few by hand, so that a shifted table shows up.
+    EXPECT_EQ(box(F::Text4)->accessibleName(), "正常最终杀伤");
+    EXPECT_EQ(box(F::Text6)->accessibleName(), "狂暴后杀伤");
+    EXPECT_EQ(box(F::Text24)->accessibleName(), "果子减抗");
+    EXPECT_EQ(box(F::Text23)->accessibleName(), "符文强力克");
+}
+
+TEST_F(FormTest, WorksFromTheKeyboardAlone)
+{
+    QTest::keyClicks(QApplication::focusWidget(), "200"); // Text1 has the focus at start
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    for (int i = 0; i < 4; ++i) // Text2, Text3, Text4, Command1
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), button("Command1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(text(F::Text4), "120"); // "1" + "200" less one digit
+    EXPECT_EQ(text(F::Text6), "180");
+
+    for (int i = 0; i < 3; ++i) // Text5, Text6, Command2
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), button("Command2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(text(F::Text1), "1");
     EXPECT_TRUE(notices().empty());
 }
 
