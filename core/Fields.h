@@ -8,11 +8,13 @@ namespace taruk {
 
 // The 24 entry fields, named after the text boxes that show them. The
 // numbers follow the order in which the boxes were made, not the layout.
+// clang-format off
 enum class FieldId {
     Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8,
     Text9, Text10, Text11, Text12, Text13, Text14, Text15, Text16,
     Text17, Text18, Text19, Text20, Text21, Text22, Text23, Text24,
 };
+// clang-format on
 
 inline constexpr std::size_t kFieldCount = 24;
 

@@ -4,8 +4,8 @@
 // numbers, and the only notices are the five fixed texts.
 #include "core/DamageCalculation.h"
 #include "core/EntryChecks.h"
-#include "core/Messages.h"
 #include "core/MemoryFieldStore.h"
+#include "core/Messages.h"
 #include "core/NumberConversion.h"
 #include "core/Reset.h"
 #include "core/StepFailed.h"

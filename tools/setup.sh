@@ -18,7 +18,7 @@ build=${TARUK_BUILD_DIR:-$root/build}
 packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev
           fonts-arphic-uming fonts-wqy-microhei)
 # The test command also builds with sanitizers, fuzzes with clang and runs clang-tidy.
-[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev clang-tidy appstream dpkg-dev
+[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev clang-tidy clang-format appstream dpkg-dev
                                     binutils-mingw-w64-x86-64)
 
 missing=()

@@ -21,7 +21,10 @@ namespace taruk {
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 int px(int twips) { return twips / FormLayout::kTwipsPerPixel; }
 
@@ -44,9 +47,9 @@ void setTextColour(QLineEdit *box, const QColor &colour)
 
 CalculatorForm::CalculatorForm(Notifier *notifier, QWidget *parent)
     : QWidget(parent),
-      m_ownNotifier(notifier ? nullptr
-                             : std::make_unique<MessageBoxNotifier>(
-                                   this, qs(FormLayout::kApplicationTitle))),
+      m_ownNotifier(
+          notifier ? nullptr
+                   : std::make_unique<MessageBoxNotifier>(this, qs(FormLayout::kApplicationTitle))),
       m_notifier(notifier ? notifier : m_ownNotifier.get())
 {
     setObjectName(QStringLiteral("CalculatorForm"));

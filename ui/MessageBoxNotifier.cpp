@@ -7,7 +7,8 @@
 namespace taruk {
 
 MessageBoxNotifier::MessageBoxNotifier(QWidget *owner, QString title)
-    : m_owner(owner), m_title(std::move(title))
+    : m_owner(owner),
+      m_title(std::move(title))
 {
 }
 

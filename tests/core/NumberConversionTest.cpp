@@ -5,9 +5,9 @@
 
 #include <bit>
 #include <clocale>
-#include <cstdio>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <random>
 #include <string>
@@ -66,10 +66,7 @@ void PrintTo(const RejectCase &c, std::ostream *os) { *os << c.name; }
 
 class ParseRejects : public testing::TestWithParam<RejectCase> {};
 
-TEST_P(ParseRejects, ThrowsStepFailed)
-{
-    EXPECT_THROW(parseNumber(GetParam().text), StepFailed);
-}
+TEST_P(ParseRejects, ThrowsStepFailed) { EXPECT_THROW(parseNumber(GetParam().text), StepFailed); }
 
 INSTANTIATE_TEST_SUITE_P(
     Grammar, ParseRejects,
@@ -121,26 +118,26 @@ TEST_P(FormatWrites, Text) { EXPECT_EQ(formatNumber(GetParam().value), GetParam(
 
 INSTANTIATE_TEST_SUITE_P(
     Rounding, FormatWrites,
-    testing::Values(
-        FormatCase{"OneAndAHalf", 1.5, "1.5"}, FormatCase{"WholeValue", 17920, "17920"},
-        FormatCase{"LeadingZero", 0.5, "0.5"},
-        // 0.30000000000000004 differs from 0.3 only past the 15th digit.
-        FormatCase{"TenthPlusFifth", 0.1 + 0.2, "0.3"}, FormatCase{"Zero", 0.0, "0"},
-        FormatCase{"NegativeZero", -0.0, "0"}, FormatCase{"Negative", -2.25, "-2.25"},
-        FormatCase{"TwoThirds", 2.0 / 3.0, "0.666666666666667"},
-        FormatCase{"FifteenDigits", 999999999999999.0, "999999999999999"},
-        FormatCase{"RoundsHalfUpAtFifteen", 123456789012345.6, "123456789012346"},
-        FormatCase{"RoundsIntoExponentForm", 999999999999999.9, "1E+15"},
-        FormatCase{"LargeWhole", 1e15, "1E+15"}, FormatCase{"Large", 1.5e20, "1.5E+20"},
-        FormatCase{"ThreeDigitExponent", 1e100, "1E+100"},
-        FormatCase{"SmallestFixed", 0.0001, "0.0001"},
-        FormatCase{"SmallFixedDigits", 0.000123456789012345678, "0.000123456789012346"},
-        FormatCase{"LargestSmallExponent", 0.00001, "1E-05"},
-        FormatCase{"SmallWithFraction", -1.5e-7, "-1.5E-07"},
-        // 15-digit rounding of the largest double lies above it.
-        FormatCase{"LargestDouble", std::numeric_limits<double>::max(), "1.79769313486231E+308"},
-        FormatCase{"SmallestSubnormal", std::numeric_limits<double>::denorm_min(),
-                   "4.94065645841247E-324"}),
+    testing::Values(FormatCase{"OneAndAHalf", 1.5, "1.5"}, FormatCase{"WholeValue", 17920, "17920"},
+                    FormatCase{"LeadingZero", 0.5, "0.5"},
+                    // 0.30000000000000004 differs from 0.3 only past the 15th digit.
+                    FormatCase{"TenthPlusFifth", 0.1 + 0.2, "0.3"}, FormatCase{"Zero", 0.0, "0"},
+                    FormatCase{"NegativeZero", -0.0, "0"}, FormatCase{"Negative", -2.25, "-2.25"},
+                    FormatCase{"TwoThirds", 2.0 / 3.0, "0.666666666666667"},
+                    FormatCase{"FifteenDigits", 999999999999999.0, "999999999999999"},
+                    FormatCase{"RoundsHalfUpAtFifteen", 123456789012345.6, "123456789012346"},
+                    FormatCase{"RoundsIntoExponentForm", 999999999999999.9, "1E+15"},
+                    FormatCase{"LargeWhole", 1e15, "1E+15"}, FormatCase{"Large", 1.5e20, "1.5E+20"},
+                    FormatCase{"ThreeDigitExponent", 1e100, "1E+100"},
+                    FormatCase{"SmallestFixed", 0.0001, "0.0001"},
+                    FormatCase{"SmallFixedDigits", 0.000123456789012345678, "0.000123456789012346"},
+                    FormatCase{"LargestSmallExponent", 0.00001, "1E-05"},
+                    FormatCase{"SmallWithFraction", -1.5e-7, "-1.5E-07"},
+                    // 15-digit rounding of the largest double lies above it.
+                    FormatCase{"LargestDouble", std::numeric_limits<double>::max(),
+                               "1.79769313486231E+308"},
+                    FormatCase{"SmallestSubnormal", std::numeric_limits<double>::denorm_min(),
+                               "4.94065645841247E-324"}),
     [](const auto &info) { return info.param.name; });
 
 TEST(FormatNumber, UsesGivenSeparator) { EXPECT_EQ(formatNumber(10233.6, ','), "10233,6"); }

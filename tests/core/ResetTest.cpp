@@ -1,5 +1,5 @@
-#include "core/DamageCalculation.h"
 #include "core/Reset.h"
+#include "core/DamageCalculation.h"
 #include "tests/core/WiredStore.h"
 
 #include <gtest/gtest.h>

@@ -59,4 +59,3 @@ protected:
     RecordingNotifier notifier;
     taruk::CalculatorForm form{&notifier};
 };
-

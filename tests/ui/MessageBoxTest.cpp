@@ -44,8 +44,7 @@ TEST(RealMessageBox, EmptiedCorrectionShowsTwoBoxesOneAfterTheOther)
             visible += qobject_cast<QMessageBox *>(w) && w->isVisible();
         seen.push_back({box->text().toStdString(), box->windowTitle().toStdString(), box->icon(),
                         static_cast<int>(box->buttons().size()),
-                        box->standardButtons() == QMessageBox::Ok, box->windowModality(),
-                        visible});
+                        box->standardButtons() == QMessageBox::Ok, box->windowModality(), visible});
         box->button(QMessageBox::Ok)->click();
     });
     closer.start(20);
