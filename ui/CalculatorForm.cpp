@@ -7,6 +7,7 @@
 #include "ui/MessageBoxNotifier.h"
 #include "ui/WidgetFieldStore.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -34,6 +35,26 @@ FieldId fieldByName(std::string_view name)
                                  [name](FieldId id) { return fieldName(id) == name; });
     Q_ASSERT(it != kAllFields.end());
     return *it;
+}
+
+// Qt takes a list of families too, but then asks fontconfig for a full
+// fallback list (a sort over every installed font) each time it loads the
+// font. Naming the one installed face avoids that; a glyph the face lacks
+// still falls back, looked up only when it is met. The lookup is in Qt's own
+// list: QFontDatabase::hasFamily() runs fontconfig's rules on every call.
+QString firstInstalledFamily(const QStringList &preferred, const QString &generic)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &family : preferred) {
+        // A family that several foundries make is listed as "Family [Foundry]".
+        const QString withFoundry = family + QStringLiteral(" [");
+        if (std::any_of(installed.begin(), installed.end(), [&](const QString &name) {
+                return name.compare(family, Qt::CaseInsensitive) == 0 ||
+                       name.startsWith(withFoundry, Qt::CaseInsensitive);
+            }))
+            return family;
+    }
+    return generic;
 }
 
 void setTextColour(QLineEdit *box, const QColor &colour)
@@ -73,20 +94,22 @@ CalculatorForm::~CalculatorForm() = default;
 
 QFont CalculatorForm::defaultFont()
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("WenQuanYi Micro Hei"),
-                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("sans-serif")});
+    QFont font(firstInstalledFamily({QStringLiteral("Microsoft YaHei"),
+                                     QStringLiteral("WenQuanYi Micro Hei"),
+                                     QStringLiteral("Noto Sans CJK SC")},
+                                    QStringLiteral("sans-serif")));
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSize(9);
     return font;
 }
 
 QFont CalculatorForm::resultFont()
 {
-    QFont font;
     // fontconfig does not know 宋体, so name the Song faces that stand in for it.
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
-                      QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC"),
-                      QStringLiteral("serif")});
+    QFont font(firstInstalledFamily({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                                     QStringLiteral("AR PL UMing CN"),
+                                     QStringLiteral("Noto Serif CJK SC")},
+                                    QStringLiteral("serif")));
     font.setStyleHint(QFont::Serif);
     font.setPointSize(12);
     font.setWeight(QFont::Normal);
@@ -97,6 +120,7 @@ void CalculatorForm::buildControls()
 {
     QHash<QString, QWidget *> containers;
     std::vector<std::pair<int, QWidget *>> focusOrder;
+    const QFont songFont = resultFont();
 
     for (const ControlSpec &spec : FormLayout::kControls) {
         QWidget *parent = spec.container.empty() ? this : containers.value(qs(spec.container));
@@ -125,7 +149,7 @@ void CalculatorForm::buildControls()
             box->setMaxLength(std::numeric_limits<int>::max());
             box->setReadOnly(isOutputField(id));
             if (id == FieldId::Text4 || id == FieldId::Text6) {
-                box->setFont(resultFont());
+                box->setFont(songFont);
                 setTextColour(box, id == FieldId::Text4 ? QColor(192, 0, 0) : QColor(0, 0, 128));
             }
             m_boxes[fieldIndex(id)] = box;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +18,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using taruk::FieldId;
@@ -214,6 +216,23 @@ TEST_F(FormTest, ResultBoxesUseSongFaceAndTheirColours)
     }
     EXPECT_EQ(box(F::Text4)->palette().color(QPalette::Text), QColor(192, 0, 0));
     EXPECT_EQ(box(F::Text6)->palette().color(QPalette::Text), QColor(0, 0, 128));
+}
+
+TEST(Faces, NameAnInstalledFaceThatDrawsChinese)
+{
+    const std::vector<std::pair<std::string, QFont>> faces = {
+        {"default", taruk::CalculatorForm::defaultFont()},
+        {"result", taruk::CalculatorForm::resultFont()}};
+    for (const auto &[name, font] : faces) {
+        // The set-up installs the free faces, so the generic fallback (which
+        // would also hide a misspelt family name) must not be what is used.
+        EXPECT_EQ(QFontInfo(font).family(), font.family()) << name;
+        EXPECT_NE(font.family(), "sans-serif") << name;
+        EXPECT_NE(font.family(), "serif") << name;
+        for (char16_t c : std::u16string_view(u"杀伤计算器！０")) {
+            EXPECT_TRUE(QFontMetrics(font).inFont(QChar(c))) << name << " U+" << int(c);
+        }
+    }
 }
 
 TEST_F(FormTest, ClosingTheWindowEndsTheProgram)
