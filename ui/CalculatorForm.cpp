@@ -5,6 +5,7 @@
 #include "core/Reset.h"
 #include "ui/FormLayout.h"
 #include "ui/MessageBoxNotifier.h"
+#include "ui/Utf8.h"
 #include "ui/WidgetFieldStore.h"
 
 #include <QFontDatabase>
@@ -21,11 +22,6 @@
 namespace taruk {
 
 namespace {
-
-QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 int px(int twips) { return twips / FormLayout::kTwipsPerPixel; }
 
@@ -68,13 +64,13 @@ void setTextColour(QLineEdit *box, const QColor &colour)
 
 CalculatorForm::CalculatorForm(Notifier *notifier, QWidget *parent)
     : QWidget(parent),
-      m_ownNotifier(
-          notifier ? nullptr
-                   : std::make_unique<MessageBoxNotifier>(this, qs(FormLayout::kApplicationTitle))),
+      m_ownNotifier(notifier ? nullptr
+                             : std::make_unique<MessageBoxNotifier>(
+                                   this, toQString(FormLayout::kApplicationTitle))),
       m_notifier(notifier ? notifier : m_ownNotifier.get())
 {
     setObjectName(QStringLiteral("CalculatorForm"));
-    setWindowTitle(qs(FormLayout::kWindowCaption));
+    setWindowTitle(toQString(FormLayout::kWindowCaption));
     buildControls();
     m_store = std::make_unique<WidgetFieldStore>(m_boxes);
     // The absolute layout does not reflow, so the window keeps its size.
@@ -123,20 +119,21 @@ void CalculatorForm::buildControls()
     const QFont songFont = resultFont();
 
     for (const ControlSpec &spec : FormLayout::kControls) {
-        QWidget *parent = spec.container.empty() ? this : containers.value(qs(spec.container));
+        QWidget *parent =
+            spec.container.empty() ? this : containers.value(toQString(spec.container));
         Q_ASSERT(parent);
         QWidget *widget = nullptr;
         QSize minimum;
 
         switch (spec.kind) {
         case ControlSpec::Kind::GroupBox: {
-            auto *frame = new QGroupBox(qs(spec.caption), parent);
-            containers.insert(qs(spec.name), frame);
+            auto *frame = new QGroupBox(toQString(spec.caption), parent);
+            containers.insert(toQString(spec.name), frame);
             widget = frame;
             break;
         }
         case ControlSpec::Kind::Label: {
-            auto *label = new QLabel(qs(spec.caption), parent);
+            auto *label = new QLabel(toQString(spec.caption), parent);
             label->setTextFormat(Qt::PlainText);
             widget = label;
             minimum = label->sizeHint();
@@ -144,7 +141,7 @@ void CalculatorForm::buildControls()
         }
         case ControlSpec::Kind::TextBox: {
             const FieldId id = fieldByName(spec.name);
-            auto *box = new QLineEdit(qs(startupText(id)), parent);
+            auto *box = new QLineEdit(toQString(startupText(id)), parent);
             // Keep whatever is typed or pasted, however long.
             box->setMaxLength(std::numeric_limits<int>::max());
             box->setReadOnly(isOutputField(id));
@@ -159,7 +156,7 @@ void CalculatorForm::buildControls()
             break;
         }
         case ControlSpec::Kind::Button: {
-            auto *button = new QPushButton(qs(spec.caption), parent);
+            auto *button = new QPushButton(toQString(spec.caption), parent);
             button->setAutoDefault(false);
             widget = button;
             focusOrder.emplace_back(spec.tabIndex, button);
@@ -167,7 +164,7 @@ void CalculatorForm::buildControls()
         }
         }
 
-        widget->setObjectName(qs(spec.name));
+        widget->setObjectName(toQString(spec.name));
         // Our fonts may be taller or wider than the original's: grow a
         // control rather than clip its text, keeping its top-left corner.
         widget->setGeometry(px(spec.left), px(spec.top), std::max(px(spec.width), minimum.width()),
@@ -176,7 +173,7 @@ void CalculatorForm::buildControls()
 
     // Screen readers announce each box, results included, by its label.
     for (const FormLayout::FieldLabel &pair : FormLayout::kFieldLabels) {
-        auto *label = findChild<QLabel *>(qs(pair.label));
+        auto *label = findChild<QLabel *>(toQString(pair.label));
         QLineEdit *box = textBox(fieldByName(pair.box));
         Q_ASSERT(label && box);
         label->setBuddy(box);

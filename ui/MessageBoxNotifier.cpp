@@ -1,5 +1,7 @@
 #include "ui/MessageBoxNotifier.h"
 
+#include "ui/Utf8.h"
+
 #include <QMessageBox>
 
 #include <utility>
@@ -14,9 +16,7 @@ MessageBoxNotifier::MessageBoxNotifier(QWidget *owner, QString title)
 
 void MessageBoxNotifier::notify(std::string_view message)
 {
-    QMessageBox box(QMessageBox::NoIcon, m_title,
-                    QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
-                    QMessageBox::Ok, m_owner);
+    QMessageBox box(QMessageBox::NoIcon, m_title, toQString(message), QMessageBox::Ok, m_owner);
     box.setObjectName(QStringLiteral("notice"));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec(); // however it is closed, the caller goes on the same way

@@ -1,5 +1,7 @@
 #include "ui/WidgetFieldStore.h"
 
+#include "ui/Utf8.h"
+
 #include <QLineEdit>
 
 namespace taruk {
@@ -16,8 +18,7 @@ std::string WidgetFieldStore::getText(FieldId id) const
 
 void WidgetFieldStore::setText(FieldId id, std::string_view text)
 {
-    m_boxes[fieldIndex(id)]->setText(
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    m_boxes[fieldIndex(id)]->setText(toQString(text));
 }
 
 } // namespace taruk

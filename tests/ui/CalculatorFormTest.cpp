@@ -31,10 +31,10 @@ using F = FieldId;
 TEST_F(FormTest, StartsWithStartupTextsAndFocusInRawDamage)
 {
     for (FieldId id : taruk::kAllFields) {
-        const QString name = qs(taruk::fieldName(id));
+        const QString name = taruk::toQString(taruk::fieldName(id));
         QLineEdit *byName = form.findChild<QLineEdit *>(name);
         ASSERT_EQ(byName, box(id)) << name.toStdString();
-        EXPECT_EQ(byName->text(), qs(taruk::startupText(id))) << name.toStdString();
+        EXPECT_EQ(byName->text(), taruk::toQString(taruk::startupText(id))) << name.toStdString();
         EXPECT_EQ(byName->isReadOnly(), taruk::isOutputField(id)) << name.toStdString();
     }
     EXPECT_EQ(text(F::Text4), "");
@@ -111,7 +111,7 @@ TEST_F(FormTest, ResetAfterNoticesRestoresStartupSilently)
 
     click("Command2");
     for (FieldId id : taruk::kAllFields)
-        EXPECT_EQ(text(id), qs(taruk::startupText(id))) << taruk::fieldName(id);
+        EXPECT_EQ(text(id), taruk::toQString(taruk::startupText(id))) << taruk::fieldName(id);
     EXPECT_TRUE(notices().empty());
 
     click("Command1");
@@ -185,14 +185,15 @@ TEST_F(FormTest, ControlsSitAtTheirPlacesWithoutClipping)
     EXPECT_EQ(form.size(), QSize(386, 496));
     int count = 0;
     for (const taruk::ControlSpec &spec : taruk::FormLayout::kControls) {
-        QWidget *w = form.findChild<QWidget *>(qs(spec.name));
+        QWidget *w = form.findChild<QWidget *>(taruk::toQString(spec.name));
         ASSERT_NE(w, nullptr) << spec.name;
         ++count;
         const std::string name(spec.name);
         EXPECT_EQ(w->pos(), QPoint(spec.left / 15, spec.top / 15)) << name;
         EXPECT_GE(w->width(), spec.width / 15) << name;
         EXPECT_GE(w->height(), spec.height / 15) << name;
-        const QString parentName = spec.container.empty() ? "CalculatorForm" : qs(spec.container);
+        const QString parentName =
+            spec.container.empty() ? "CalculatorForm" : taruk::toQString(spec.container);
         EXPECT_EQ(w->parentWidget()->objectName(), parentName) << name;
         EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name;
         if (auto *b = qobject_cast<QLineEdit *>(w)) {
@@ -256,8 +257,8 @@ namespace {
 TEST_F(FormTest, EveryBoxIsNamedByItsLabel)
 {
     for (const auto &pair : taruk::FormLayout::kFieldLabels) {
-        auto *label = form.findChild<QLabel *>(qs(pair.label));
-        auto *b = form.findChild<QLineEdit *>(qs(pair.box));
+        auto *label = form.findChild<QLabel *>(taruk::toQString(pair.label));
+        auto *b = form.findChild<QLineEdit *>(taruk::toQString(pair.box));
         ASSERT_TRUE(label && b) << pair.box;
         EXPECT_EQ(label->buddy(), b) << pair.box;
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(b);

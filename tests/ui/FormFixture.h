@@ -2,6 +2,7 @@
 
 #include "tests/core/RecordingNotifier.h"
 #include "ui/CalculatorForm.h"
+#include "ui/Utf8.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,11 +14,6 @@
 
 #include <string>
 #include <vector>
-
-inline QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The real window, shown and active, with its notices recorded.
 class FormTest : public testing::Test {

@@ -76,7 +76,7 @@ TEST_F(FormTest, TextInEveryFieldAtOnce)
     EXPECT_EQ(notices(), (std::vector<std::string>{std::string(taruk::Messages::kEnterAllValues),
                                                    std::string(taruk::Messages::kRawDamageWrong)}));
     for (FieldId id : {F::Text3, F::Text22, F::Text4, F::Text6})
-        EXPECT_EQ(text(id), qs(taruk::startupText(id)));
+        EXPECT_EQ(text(id), taruk::toQString(taruk::startupText(id)));
 }
 
 } // namespace
