@@ -1,5 +1,4 @@
 #include "ui/CalculatorForm.h"
-#include "ui/FormLayout.h"
 
 #include <QApplication>
 
@@ -7,9 +6,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("taruk-calculator"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TARUK_VERSION));
     // Lets the desktop find the installed .desktop entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvel.TarukCalculator"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TARUK_APP_ID));
     QApplication::setFont(taruk::CalculatorForm::defaultFont());
 
     taruk::CalculatorForm form;

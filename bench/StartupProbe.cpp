@@ -5,6 +5,7 @@
 //   --label      the same with one Latin label (adds the font system)
 //   --cjk-label  the same with one Chinese label (adds a CJK font file)
 #include "ui/CalculatorForm.h"
+#include "ui/FormLayout.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -37,7 +38,9 @@ int main(int argc, char *argv[])
         window = std::make_unique<taruk::CalculatorForm>();
     } else {
         window = std::make_unique<QWidget>();
-        window->setFixedSize(386, 496);
+        using namespace taruk::FormLayout;
+        window->setFixedSize(kClientWidthTwips / kTwipsPerPixel,
+                             kClientHeightTwips / kTwipsPerPixel);
         if (mode == "--label")
             new QLabel(QStringLiteral("Raw damage"), window.get());
         else if (mode == "--cjk-label")
