@@ -1,4 +1,4 @@
-#include "ui/CalculatorForm.h"
+#include "ui/qt/CalculatorForm.h"
 
 #include <QApplication>
 

@@ -4,8 +4,8 @@
 //   --bare       an empty QWidget of the same size (the toolkit's floor)
 //   --label      the same with one Latin label (adds the font system)
 //   --cjk-label  the same with one Chinese label (adds a CJK font file)
-#include "ui/CalculatorForm.h"
-#include "ui/FormLayout.h"
+#include "ui/form/FormLayout.h"
+#include "ui/qt/CalculatorForm.h"
 
 #include <QApplication>
 #include <QEvent>

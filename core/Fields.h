@@ -28,8 +28,13 @@ inline constexpr std::array<FieldId, kFieldCount> kAllFields = [] {
     return ids;
 }();
 
-// "Text1" … "Text24": also the objectName of the field's text box.
-std::string_view fieldName(FieldId id);
+// "Text1" … "Text24": also the name of the field's text box.
+inline constexpr std::array<std::string_view, kFieldCount> kFieldNames = {
+    "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",
+    "Text9",  "Text10", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16",
+    "Text17", "Text18", "Text19", "Text20", "Text21", "Text22", "Text23", "Text24",
+};
+constexpr std::string_view fieldName(FieldId id) { return kFieldNames[fieldIndex(id)]; }
 
 // The text a field holds when the program starts and after a reset.
 std::string_view startupText(FieldId id);

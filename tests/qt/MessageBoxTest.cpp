@@ -1,5 +1,5 @@
 #include "core/Messages.h"
-#include "ui/CalculatorForm.h"
+#include "ui/qt/CalculatorForm.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "core/Messages.h"
-#include "tests/ui/FormFixture.h"
+#include "tests/qt/FormFixture.h"
 
 #include <QElapsedTimer>
 

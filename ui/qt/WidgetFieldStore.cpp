@@ -1,6 +1,6 @@
-#include "ui/WidgetFieldStore.h"
+#include "ui/qt/WidgetFieldStore.h"
 
-#include "ui/Utf8.h"
+#include "ui/qt/Utf8.h"
 
 #include <QLineEdit>
 

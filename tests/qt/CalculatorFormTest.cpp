@@ -1,6 +1,6 @@
 #include "core/Messages.h"
-#include "tests/ui/FormFixture.h"
-#include "ui/FormLayout.h"
+#include "tests/qt/FormFixture.h"
+#include "ui/form/FormLayout.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -256,14 +256,16 @@ namespace {
 
 TEST_F(FormTest, EveryBoxIsNamedByItsLabel)
 {
-    for (const auto &pair : taruk::FormLayout::kFieldLabels) {
-        auto *label = form.findChild<QLabel *>(taruk::toQString(pair.label));
-        auto *b = form.findChild<QLineEdit *>(taruk::toQString(pair.box));
-        ASSERT_TRUE(label && b) << pair.box;
-        EXPECT_EQ(label->buddy(), b) << pair.box;
+    for (const taruk::ControlSpec &spec : taruk::FormLayout::kControls) {
+        if (spec.kind != taruk::ControlSpec::Kind::Label || !spec.field)
+            continue;
+        auto *label = form.findChild<QLabel *>(taruk::toQString(spec.name));
+        QLineEdit *b = box(*spec.field);
+        ASSERT_TRUE(label && b) << spec.name;
+        EXPECT_EQ(label->buddy(), b) << spec.name;
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(b);
         ASSERT_NE(accessible, nullptr);
-        EXPECT_EQ(accessible->text(QAccessible::Name), label->text()) << pair.box;
+        EXPECT_EQ(accessible->text(QAccessible::Name), label->text()) << spec.name;
     }
     // A few by hand, so that a shifted table shows up.
     EXPECT_EQ(box(F::Text4)->accessibleName(), "正常最终杀伤");

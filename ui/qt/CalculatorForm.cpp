@@ -1,12 +1,12 @@
-#include "ui/CalculatorForm.h"
+#include "ui/qt/CalculatorForm.h"
 
 #include "core/DamageCalculation.h"
 #include "core/EntryChecks.h"
 #include "core/Reset.h"
-#include "ui/FormLayout.h"
-#include "ui/MessageBoxNotifier.h"
-#include "ui/Utf8.h"
-#include "ui/WidgetFieldStore.h"
+#include "ui/form/FormLayout.h"
+#include "ui/qt/MessageBoxNotifier.h"
+#include "ui/qt/Utf8.h"
+#include "ui/qt/WidgetFieldStore.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -17,21 +17,13 @@
 
 #include <algorithm>
 #include <limits>
-#include <vector>
 
 namespace taruk {
 
 namespace {
 
+// Qt scales logical pixels on high-DPI screens itself.
 int px(int twips) { return twips / FormLayout::kTwipsPerPixel; }
-
-FieldId fieldByName(std::string_view name)
-{
-    const auto it = std::find_if(kAllFields.begin(), kAllFields.end(),
-                                 [name](FieldId id) { return fieldName(id) == name; });
-    Q_ASSERT(it != kAllFields.end());
-    return *it;
-}
 
 // Qt takes a list of families too, but then asks fontconfig for a full
 // fallback list (a sort over every installed font) each time it loads the
@@ -115,7 +107,6 @@ QFont CalculatorForm::resultFont()
 void CalculatorForm::buildControls()
 {
     QHash<QString, QWidget *> containers;
-    std::vector<std::pair<int, QWidget *>> focusOrder;
     const QFont songFont = resultFont();
 
     for (const ControlSpec &spec : FormLayout::kControls) {
@@ -140,26 +131,26 @@ void CalculatorForm::buildControls()
             break;
         }
         case ControlSpec::Kind::TextBox: {
-            const FieldId id = fieldByName(spec.name);
+            const FieldId id = *spec.field;
             auto *box = new QLineEdit(toQString(startupText(id)), parent);
             // Keep whatever is typed or pasted, however long.
             box->setMaxLength(std::numeric_limits<int>::max());
             box->setReadOnly(isOutputField(id));
             if (id == FieldId::Text4 || id == FieldId::Text6) {
                 box->setFont(songFont);
-                setTextColour(box, id == FieldId::Text4 ? QColor(192, 0, 0) : QColor(0, 0, 128));
+                const FormLayout::Rgb c = id == FieldId::Text4 ? FormLayout::kNormalDamageColour
+                                                               : FormLayout::kFrenzyDamageColour;
+                setTextColour(box, QColor(c.red, c.green, c.blue));
             }
             m_boxes[fieldIndex(id)] = box;
             widget = box;
             minimum = QSize(0, box->minimumSizeHint().height());
-            focusOrder.emplace_back(spec.tabIndex, box);
             break;
         }
         case ControlSpec::Kind::Button: {
             auto *button = new QPushButton(toQString(spec.caption), parent);
             button->setAutoDefault(false);
             widget = button;
-            focusOrder.emplace_back(spec.tabIndex, button);
             break;
         }
         }
@@ -172,18 +163,22 @@ void CalculatorForm::buildControls()
     }
 
     // Screen readers announce each box, results included, by its label.
-    for (const FormLayout::FieldLabel &pair : FormLayout::kFieldLabels) {
-        auto *label = findChild<QLabel *>(toQString(pair.label));
-        QLineEdit *box = textBox(fieldByName(pair.box));
-        Q_ASSERT(label && box);
+    for (const ControlSpec &spec : FormLayout::kControls) {
+        if (spec.kind != ControlSpec::Kind::Label || !spec.field)
+            continue;
+        auto *label = findChild<QLabel *>(toQString(spec.name));
+        QLineEdit *box = textBox(*spec.field);
         label->setBuddy(box);
         box->setAccessibleName(label->text());
     }
 
-    std::sort(focusOrder.begin(), focusOrder.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+    QWidget *previous = nullptr;
+    for (std::size_t index : FormLayout::kFocusOrder) {
+        auto *widget = findChild<QWidget *>(toQString(FormLayout::kControls[index].name));
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 void CalculatorForm::Command1_Click() { runDamageCalculation(*m_store, *m_notifier); }

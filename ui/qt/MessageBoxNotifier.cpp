@@ -1,6 +1,6 @@
-#include "ui/MessageBoxNotifier.h"
+#include "ui/qt/MessageBoxNotifier.h"
 
-#include "ui/Utf8.h"
+#include "ui/qt/Utf8.h"
 
 #include <QMessageBox>
 

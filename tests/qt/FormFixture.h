@@ -1,8 +1,8 @@
 #pragma once
 
 #include "tests/core/RecordingNotifier.h"
-#include "ui/CalculatorForm.h"
-#include "ui/Utf8.h"
+#include "ui/qt/CalculatorForm.h"
+#include "ui/qt/Utf8.h"
 
 #include <QApplication>
 #include <QClipboard>
