@@ -27,13 +27,14 @@ constexpr std::array kEquipmentFields = {F::Text10, F::Text11, F::Text12, F::Tex
 class StepInputs {
 public:
     template <std::size_t N>
-    StepInputs(const FieldStore &store, const std::array<FieldId, N> &ids)
+    StepInputs(const FieldStore &store, char decimalSeparator, const std::array<FieldId, N> &ids)
+        : m_separator(decimalSeparator)
     {
         for (FieldId id : ids)
             m_texts.push_back(store.getText(id));
     }
 
-    double value(std::size_t i) const { return parseNumber(m_texts[i]); }
+    double value(std::size_t i) const { return parseNumber(m_texts[i], m_separator); }
 
     // Left-to-right sum of the values [first, last).
     double sum(std::size_t first, std::size_t last) const
@@ -46,6 +47,7 @@ public:
     std::size_t size() const { return m_texts.size(); }
 
 private:
+    char m_separator;
     std::vector<std::string> m_texts;
 };
 
@@ -55,23 +57,24 @@ double percentFactor(double percent)
     return checkedAdd(checkedDiv(percent, kPercentDivisor), 1.0);
 }
 
-double counterTotal(const FieldStore &store)
+double counterTotal(const FieldStore &store, char sep)
 {
-    const StepInputs in(store, kCounterFields);
+    const StepInputs in(store, sep, kCounterFields);
     return in.sum(0, in.size());
 }
 
-double equipmentTotal(const FieldStore &store)
+double equipmentTotal(const FieldStore &store, char sep)
 {
-    const StepInputs in(store, kEquipmentFields);
+    const StepInputs in(store, sep, kEquipmentFields);
     return in.sum(0, in.size());
 }
 
 // Text2 × ((Text3 / 100 + 1) × (Text1 + Text10 + Text11 + Text12 + Text13 + Text24))
-double normalFinalDamage(const FieldStore &store)
+double normalFinalDamage(const FieldStore &store, char sep)
 {
-    const StepInputs in(store, std::array{F::Text1, F::Text10, F::Text11, F::Text12, F::Text13,
-                                          F::Text24, F::Text3, F::Text2});
+    const StepInputs in(store, sep,
+                        std::array{F::Text1, F::Text10, F::Text11, F::Text12, F::Text13, F::Text24,
+                                   F::Text3, F::Text2});
     const double sum = in.sum(0, 6);
     const double counterFactor = percentFactor(in.value(6));
     const double product = checkedMul(counterFactor, sum);
@@ -79,9 +82,9 @@ double normalFinalDamage(const FieldStore &store)
 }
 
 // ((Text5 / 100 + 1) × Text4) × 1.5
-double damageAfterFrenzy(const FieldStore &store)
+double damageAfterFrenzy(const FieldStore &store, char sep)
 {
-    const StepInputs in(store, std::array{F::Text4, F::Text5});
+    const StepInputs in(store, sep, std::array{F::Text4, F::Text5});
     const double normal = in.value(0);
     const double frenzyFactor = percentFactor(in.value(1));
     return checkedMul(checkedMul(frenzyFactor, normal), kFrenzyMultiplier);
@@ -89,11 +92,11 @@ double damageAfterFrenzy(const FieldStore &store)
 
 // Runs one step; on failure its output keeps its old text.
 template <typename Compute>
-void runStep(FieldStore &store, FieldId output, Compute compute, bool &errorSeen)
+void runStep(FieldStore &store, char sep, FieldId output, Compute compute, bool &errorSeen)
 {
     std::string text;
     try {
-        text = formatNumber(compute(store));
+        text = formatNumber(compute(store, sep), sep);
     } catch (const StepFailed &) {
         errorSeen = true;
         return;
@@ -101,10 +104,10 @@ void runStep(FieldStore &store, FieldId output, Compute compute, bool &errorSeen
     store.setText(output, text);
 }
 
-bool rawDamageAboveCeiling(const FieldStore &store)
+bool rawDamageAboveCeiling(const FieldStore &store, char sep)
 {
     try {
-        return parseNumber(store.getText(F::Text1)) > kRawDamageMax;
+        return parseNumber(store.getText(F::Text1), sep) > kRawDamageMax;
     } catch (const StepFailed &) {
         return true; // unreadable counts as wrong here
     }
@@ -112,18 +115,18 @@ bool rawDamageAboveCeiling(const FieldStore &store)
 
 } // namespace
 
-void runDamageCalculation(FieldStore &store, Notifier &notifier)
+void runDamageCalculation(FieldStore &store, Notifier &notifier, char decimalSeparator)
 {
     bool errorSeen = false;
     // Order matters: Text4 reads the Text3 just written, Text6 the Text4.
-    runStep(store, F::Text3, counterTotal, errorSeen);
-    runStep(store, F::Text22, equipmentTotal, errorSeen);
-    runStep(store, F::Text4, normalFinalDamage, errorSeen);
-    runStep(store, F::Text6, damageAfterFrenzy, errorSeen);
+    runStep(store, decimalSeparator, F::Text3, counterTotal, errorSeen);
+    runStep(store, decimalSeparator, F::Text22, equipmentTotal, errorSeen);
+    runStep(store, decimalSeparator, F::Text4, normalFinalDamage, errorSeen);
+    runStep(store, decimalSeparator, F::Text6, damageAfterFrenzy, errorSeen);
 
     if (errorSeen)
         notifier.notify(Messages::kEnterAllValues);
-    if (rawDamageAboveCeiling(store))
+    if (rawDamageAboveCeiling(store, decimalSeparator))
         notifier.notify(Messages::kRawDamageWrong);
 }
 

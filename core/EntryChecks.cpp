@@ -7,11 +7,11 @@
 
 namespace taruk {
 
-void checkRawDamage(FieldStore &store, Notifier &notifier)
+void checkRawDamage(FieldStore &store, Notifier &notifier, char decimalSeparator)
 {
     double value = 0.0;
     try {
-        value = parseNumber(store.getText(FieldId::Text1));
+        value = parseNumber(store.getText(FieldId::Text1), decimalSeparator);
     } catch (const StepFailed &) {
         return; // an unfinished edit; never interrupt the user for it
     }
@@ -19,12 +19,12 @@ void checkRawDamage(FieldStore &store, Notifier &notifier)
         notifier.notify(Messages::kRawDamageRange);
 }
 
-void checkElementCorrection(FieldStore &store, Notifier &notifier)
+void checkElementCorrection(FieldStore &store, Notifier &notifier, char decimalSeparator)
 {
     bool failed = false;
     bool outOfRange = false;
     try {
-        const double value = parseNumber(store.getText(FieldId::Text2));
+        const double value = parseNumber(store.getText(FieldId::Text2), decimalSeparator);
         outOfRange = value < kCorrectionMin || value > kCorrectionMax;
     } catch (const StepFailed &) {
         failed = true;

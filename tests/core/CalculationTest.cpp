@@ -182,3 +182,26 @@ TEST(CalculationRepeat, NeverWritesInputs)
 }
 
 } // namespace
+
+namespace {
+
+// With ',' as the separator the same run reads "1,2" and writes "10233,6";
+// a '.' is then no separator at all.
+TEST(CalculationSeparator, CommaReadsAndWritesComma)
+{
+    taruk::MemoryFieldStore store;
+    RecordingNotifier notifier;
+    for (const auto &[id, text] : kExample)
+        store.setText(id, text == "1.2" ? "1,2" : text);
+    taruk::runDamageCalculation(store, notifier, ',');
+    EXPECT_EQ(store.getText(F::Text4), "10233,6");
+    EXPECT_EQ(store.getText(F::Text6), "18420,48");
+    EXPECT_TRUE(notifier.messages.empty());
+
+    store.setText(F::Text2, "1.2");
+    taruk::runDamageCalculation(store, notifier, ',');
+    EXPECT_EQ(store.getText(F::Text4), "10233,6"); // step 3 failed and kept its text
+    EXPECT_EQ(notifier.messages, std::vector<std::string>{std::string(M::kEnterAllValues)});
+}
+
+} // namespace
