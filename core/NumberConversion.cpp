@@ -14,38 +14,90 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Maps the full-width forms to ASCII and the blanks to ' '. Returns false on
+// Decodes one well-formed UTF-8 sequence at `i` and moves past it; returns
+// U+FFFF (never part of a number) for anything malformed.
+char32_t nextCodePoint(std::string_view in, std::size_t &i)
+{
+    constexpr char32_t kInvalid = 0xFFFF;
+    const auto lead = static_cast<unsigned char>(in[i++]);
+    if (lead < 0x80)
+        return lead;
+    std::size_t length = 0;
+    char32_t cp = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 1;
+        cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 2;
+        cp = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 3;
+        cp = lead & 0x07;
+    } else {
+        return kInvalid;
+    }
+    for (std::size_t k = 0; k < length; ++k) {
+        if (i >= in.size() || (static_cast<unsigned char>(in[i]) & 0xC0) != 0x80)
+            return kInvalid;
+        cp = (cp << 6) | (static_cast<unsigned char>(in[i++]) & 0x3F);
+    }
+    // Overlong forms and surrogates are not characters.
+    if ((length == 2 && cp < 0x800) || (length == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
+        return kInvalid;
+    return cp;
+}
+
+// Space separators (Unicode category Zs), and the tab, CR and LF that a cell
+// pasted from a spreadsheet brings along.
+bool isBlank(char32_t c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0x00A0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// What a Chinese input method types in place of an ASCII number character:
+// full-width digits, signs and exponent letters, and, where the separator is
+// '.', the full-width, ideographic and halfwidth full stops. 0 for anything
+// else that is not ASCII.
+char asciiTwin(char32_t c, char decimalSeparator)
+{
+    if (c >= 0xFF10 && c <= 0xFF19)
+        return static_cast<char>('0' + (c - 0xFF10));
+    switch (c) {
+    case 0xFF0B:
+        return '+';
+    case 0xFF0D:
+        return '-';
+    case 0xFF25:
+    case 0xFF45:
+        return 'E';
+    case 0xFF0E:
+    case 0x3002:
+    case 0xFF61:
+        return decimalSeparator == '.' ? '.' : 0;
+    default:
+        return 0;
+    }
+}
+
+// Maps the blanks to ' ' and the full-width forms to ASCII. Returns false on
 // a character that can never be part of a number.
 bool normalize(std::string_view in, char decimalSeparator, std::string &out)
 {
     out.clear();
     out.reserve(in.size());
     for (std::size_t i = 0; i < in.size();) {
-        const auto c = static_cast<unsigned char>(in[i]);
-        if (c < 0x80) {
-            out.push_back(c == '\t' ? ' ' : static_cast<char>(c));
-            ++i;
-            continue;
-        }
-        const std::string_view rest = in.substr(i);
-        if (rest.starts_with("\xE3\x80\x80")) { // U+3000 ideographic space
+        const char32_t c = nextCodePoint(in, i);
+        if (isBlank(c)) {
             out.push_back(' ');
-        } else if (rest.size() >= 3 && rest[0] == '\xEF' && rest[1] == '\xBC') {
-            const auto t = static_cast<unsigned char>(rest[2]);
-            if (t >= 0x90 && t <= 0x99) // U+FF10..U+FF19 full-width digits
-                out.push_back(static_cast<char>('0' + (t - 0x90)));
-            else if (t == 0x8B) // U+FF0B
-                out.push_back('+');
-            else if (t == 0x8D) // U+FF0D
-                out.push_back('-');
-            else if (t == 0x8E && decimalSeparator == '.') // U+FF0E
-                out.push_back('.');
-            else
-                return false;
+        } else if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (const char twin = asciiTwin(c, decimalSeparator)) {
+            out.push_back(twin);
         } else {
             return false;
         }
-        i += 3;
     }
     return true;
 }

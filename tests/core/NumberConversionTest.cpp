@@ -35,27 +35,40 @@ TEST_P(ParseAccepts, Value)
 
 INSTANTIATE_TEST_SUITE_P(
     Grammar, ParseAccepts,
-    testing::Values(ParseCase{"Plain", "12", 12}, ParseCase{"BlanksAround", "  12  ", 12},
-                    ParseCase{"Tabs", "\t12\t", 12}, ParseCase{"PlusSign", "+5", 5},
-                    ParseCase{"MinusSign", "-5", -5}, ParseCase{"Fraction", "1.5", 1.5},
-                    ParseCase{"NoIntegerPart", ".5", 0.5}, ParseCase{"TrailingPoint", "5.", 5},
-                    ParseCase{"LeadingZeros", "007", 7}, ParseCase{"LowerExponent", "1e3", 1000},
-                    ParseCase{"UpperExponent", "1E3", 1000},
-                    ParseCase{"SignedExponent", "1E+3", 1000},
-                    ParseCase{"NegativeExponent", "25E-2", 0.25},
-                    ParseCase{"EverythingAtOnce", " -1.5e2 ", -150},
-                    // What a Chinese input method types in full-width mode.
-                    ParseCase{"FullWidthDigits", "１２８００", 12800},
-                    ParseCase{"FullWidthSignAndPoint", "－３．５", -3.5},
-                    ParseCase{"FullWidthPlus", "＋２", 2},
-                    ParseCase{"IdeographicSpace", "\u3000１\u3000", 1},
-                    ParseCase{"LargestDouble", "1.79769313486231E+308", 1.79769313486231e308},
-                    ParseCase{"SmallestSubnormal", "4.94065645841247E-324",
-                              std::numeric_limits<double>::denorm_min()},
-                    // Underflow is not a failure: it reads as zero.
-                    ParseCase{"UnderflowIsZero", "1e-400", 0},
-                    ParseCase{"HugeNegativeExponent", "5e-99999999999999999999", 0},
-                    ParseCase{"LongDigitRun", std::string(400, '1') + "e-400", 1.0 / 9.0}),
+    testing::Values(
+        ParseCase{"Plain", "12", 12}, ParseCase{"BlanksAround", "  12  ", 12},
+        ParseCase{"Tabs", "\t12\t", 12}, ParseCase{"PlusSign", "+5", 5},
+        ParseCase{"MinusSign", "-5", -5}, ParseCase{"Fraction", "1.5", 1.5},
+        ParseCase{"NoIntegerPart", ".5", 0.5}, ParseCase{"TrailingPoint", "5.", 5},
+        ParseCase{"LeadingZeros", "007", 7}, ParseCase{"LowerExponent", "1e3", 1000},
+        ParseCase{"UpperExponent", "1E3", 1000}, ParseCase{"SignedExponent", "1E+3", 1000},
+        ParseCase{"NegativeExponent", "25E-2", 0.25},
+        ParseCase{"EverythingAtOnce", " -1.5e2 ", -150},
+        // What a Chinese input method types in full-width mode.
+        ParseCase{"FullWidthDigits", "１２８００", 12800},
+        ParseCase{"FullWidthSignAndPoint", "－３．５", -3.5}, ParseCase{"FullWidthPlus", "＋２", 2},
+        ParseCase{"IdeographicSpace", "\u3000１\u3000", 1},
+        ParseCase{"LargestDouble", "1.79769313486231E+308", 1.79769313486231e308},
+        ParseCase{"SmallestSubnormal", "4.94065645841247E-324",
+                  std::numeric_limits<double>::denorm_min()},
+        // Underflow is not a failure: it reads as zero.
+        ParseCase{"UnderflowIsZero", "1e-400", 0},
+        ParseCase{"HugeNegativeExponent", "5e-99999999999999999999", 0},
+        ParseCase{"LongDigitRun", std::string(400, '1') + "e-400", 1.0 / 9.0},
+        // Leading zeros do not count towards the magnitude.
+        ParseCase{"ZerosBeforeUnderflowingFraction", "0." + std::string(400, '0') + "1", 0},
+        ParseCase{"ZerosBeforeUnderflowingExponent", std::string(400, '0') + "1e-330", 0},
+        ParseCase{"ZerosBeforeLargeValue", std::string(400, '0') + "1e308", 1e308},
+        // A spreadsheet cell, a web page, an input method.
+        ParseCase{"SpreadsheetCell", "12800\n", 12800},
+        ParseCase{"WindowsLineEnd", "\r\n12\r\n", 12},
+        ParseCase{"NoBreakSpace", "\u00A012\u00A0", 12}, ParseCase{"OghamSpace", "\u16805", 5},
+        ParseCase{"EnQuadToHairSpace", "\u2000\u2005\u200A7", 7},
+        ParseCase{"NarrowNoBreakSpace", "7\u202F", 7}, ParseCase{"MathematicalSpace", "\u205F7", 7},
+        ParseCase{"IdeographicFullStop", "1\u30025", 1.5},
+        ParseCase{"HalfwidthFullStop", "\uFF615", 0.5},
+        ParseCase{"FullWidthExponentUpper", "１Ｅ３", 1000},
+        ParseCase{"FullWidthExponentLower", "２ｅ－２", 0.02}),
     [](const auto &info) { return info.param.name; });
 
 struct RejectCase {
@@ -70,25 +83,32 @@ TEST_P(ParseRejects, ThrowsStepFailed) { EXPECT_THROW(parseNumber(GetParam().tex
 
 INSTANTIATE_TEST_SUITE_P(
     Grammar, ParseRejects,
-    testing::Values(RejectCase{"Empty", ""}, RejectCase{"OnlyBlanks", "   "},
-                    RejectCase{"Letters", "abc"}, RejectCase{"Inf", "inf"},
-                    RejectCase{"Infinity", "-Infinity"}, RejectCase{"NaN", "nan"},
-                    RejectCase{"Hex", "0x10"}, RejectCase{"LonePlus", "+"},
-                    RejectCase{"LoneMinus", "-"}, RejectCase{"LonePoint", "."},
-                    RejectCase{"DanglingExponent", "1e"}, RejectCase{"DanglingExponentSign", "1e+"},
-                    RejectCase{"ExponentOnly", "e5"}, RejectCase{"FractionalExponent", "1e5.5"},
-                    RejectCase{"TwoPoints", "1.2.3"}, RejectCase{"Comma", "1,5"},
-                    RejectCase{"ThousandsSeparator", "12,800"}, RejectCase{"InnerBlank", "1 2"},
-                    RejectCase{"BlankAfterSign", "- 5"}, RejectCase{"DoubleSign", "--5"},
-                    RejectCase{"TrailingLetter", "12a"}, RejectCase{"FullWidthLetter", "１２ａ"},
-                    RejectCase{"EmbeddedNul", std::string("1\0", 2)},
-                    RejectCase{"InvalidUtf8", "1\xFF"}, RejectCase{"TruncatedUtf8", "1\xEF\xBC"},
-                    RejectCase{"FortranExponent", "1d5"}, RejectCase{"Overflow", "1e400"},
-                    RejectCase{"NegativeOverflow", "-1e400"},
-                    // Rounds above the largest double.
-                    RejectCase{"JustAboveLargest", "1.79769313486232E+308"},
-                    RejectCase{"HugeExponent", "1e99999999999999999999"},
-                    RejectCase{"LongDigitRunOverflow", std::string(400, '9')}),
+    testing::Values(
+        RejectCase{"Empty", ""}, RejectCase{"OnlyBlanks", "   "}, RejectCase{"Letters", "abc"},
+        RejectCase{"Inf", "inf"}, RejectCase{"Infinity", "-Infinity"}, RejectCase{"NaN", "nan"},
+        RejectCase{"Hex", "0x10"}, RejectCase{"LonePlus", "+"}, RejectCase{"LoneMinus", "-"},
+        RejectCase{"LonePoint", "."}, RejectCase{"DanglingExponent", "1e"},
+        RejectCase{"DanglingExponentSign", "1e+"}, RejectCase{"ExponentOnly", "e5"},
+        RejectCase{"FractionalExponent", "1e5.5"}, RejectCase{"TwoPoints", "1.2.3"},
+        RejectCase{"Comma", "1,5"}, RejectCase{"ThousandsSeparator", "12,800"},
+        RejectCase{"InnerBlank", "1 2"}, RejectCase{"BlankAfterSign", "- 5"},
+        RejectCase{"DoubleSign", "--5"}, RejectCase{"TrailingLetter", "12a"},
+        RejectCase{"FullWidthLetter", "１２ａ"}, RejectCase{"EmbeddedNul", std::string("1\0", 2)},
+        RejectCase{"InvalidUtf8", "1\xFF"}, RejectCase{"TruncatedUtf8", "1\xEF\xBC"},
+        RejectCase{"FortranExponent", "1d5"}, RejectCase{"Overflow", "1e400"},
+        RejectCase{"NegativeOverflow", "-1e400"},
+        // Rounds above the largest double.
+        RejectCase{"JustAboveLargest", "1.79769313486232E+308"},
+        RejectCase{"HugeExponent", "1e99999999999999999999"},
+        RejectCase{"LongDigitRunOverflow", std::string(400, '9')},
+        RejectCase{"ZerosBeforeOverflow", std::string(400, '0') + "1e309"},
+        // Blanks only around the number, never inside it.
+        RejectCase{"NoBreakSpaceInside", "12\u00A0800"}, RejectCase{"LineBreakInside", "12\n800"},
+        RejectCase{"IdeographicSpaceAfterSign", "-\u30005"},
+        RejectCase{"TwoFullStops", "1\u30022\u30023"},
+        // Neither a blank nor a digit.
+        RejectCase{"ZeroWidthSpace", "\u200B1"}, RejectCase{"VerticalTab", "\v1"},
+        RejectCase{"Overlong", "\xC0\xB1"}, RejectCase{"EncodedSurrogate", "1\xED\xA0\x80"}),
     [](const auto &info) { return info.param.name; });
 
 TEST(ParseNumber, KeepsSignOfZero)
@@ -101,8 +121,9 @@ TEST(ParseNumber, HonoursDecimalSeparator)
 {
     EXPECT_EQ(parseNumber("1,5", ','), 1.5);
     EXPECT_THROW(parseNumber("1.5", ','), StepFailed);
-    // The full-width period stands for '.', never for another separator.
-    EXPECT_THROW(parseNumber("１．５", ','), StepFailed);
+    // The full stops stand for '.', never for another separator.
+    for (const char *text : {"１．５", "1\u30025", "1\uFF615"})
+        EXPECT_THROW(parseNumber(text, ','), StepFailed) << text;
 }
 
 struct FormatCase {
