@@ -1,4 +1,5 @@
 #include "ui/qt/CalculatorForm.h"
+#include "ui/qt/ToolkitTranslation.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     // Lets the desktop find the installed .desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TARUK_APP_ID));
     QApplication::setFont(taruk::CalculatorForm::defaultFont());
+    const taruk::ToolkitTranslation chinese;
 
     taruk::CalculatorForm form;
     form.show();

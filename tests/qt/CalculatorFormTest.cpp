@@ -161,9 +161,9 @@ TEST_F(FormTest, ResultBoxesRejectEveryEditButAllowCopy)
         for (QAction *action : menu->actions())
             if (!action->isSeparator() && action->isEnabled() && action->isVisible())
                 offered << action->text().remove('&').section('\t', 0, 0);
-        EXPECT_TRUE(offered.contains("Copy")) << taruk::fieldName(id);
-        offered.removeAll("Copy");
-        offered.removeAll("Select All");
+        EXPECT_TRUE(offered.contains("复制(C)")) << taruk::fieldName(id);
+        offered.removeAll("复制(C)");
+        offered.removeAll("全选");
         EXPECT_TRUE(offered.isEmpty()) << taruk::fieldName(id) << offered.join(',').toStdString();
     }
 }

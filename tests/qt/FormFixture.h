@@ -2,6 +2,7 @@
 
 #include "tests/core/RecordingNotifier.h"
 #include "ui/qt/CalculatorForm.h"
+#include "ui/qt/TextBox.h"
 #include "ui/qt/Utf8.h"
 
 #include <QApplication>
@@ -12,8 +13,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
+
+// Records notices, knows how deeply they nest, and can act once while one
+// is "open", as a user or a screen reader might.
+class WindowNotifier : public RecordingNotifier {
+public:
+    void notify(std::string_view message) override
+    {
+        RecordingNotifier::notify(message);
+        ++depth;
+        deepest = std::max(deepest, depth);
+        if (whileOpen)
+            std::exchange(whileOpen, nullptr)();
+        --depth;
+    }
+    std::function<void()> whileOpen;
+    int depth = 0;
+    int deepest = 0;
+};
 
 // The real window, shown and active, with its notices recorded.
 class FormTest : public testing::Test {
@@ -25,7 +47,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
-    QLineEdit *box(taruk::FieldId id) const { return form.textBox(id); }
+    taruk::TextBox *box(taruk::FieldId id) const { return form.textBox(id); }
     QString text(taruk::FieldId id) const { return box(id)->text(); }
     QPushButton *button(const char *name) const { return form.findChild<QPushButton *>(name); }
 
@@ -52,6 +74,6 @@ protected:
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     std::vector<std::string> notices() const { return notifier.messages; }
 
-    RecordingNotifier notifier;
+    WindowNotifier notifier;
     taruk::CalculatorForm form{&notifier};
 };

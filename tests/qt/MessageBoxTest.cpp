@@ -1,9 +1,10 @@
 #include "core/Messages.h"
 #include "ui/qt/CalculatorForm.h"
+#include "ui/qt/TextBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLineEdit>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -21,9 +22,22 @@ struct SeenBox {
     QMessageBox::Icon icon;
     int buttons;
     bool okOnly;
+    std::string buttonText;
+    int width;
     Qt::WindowModality modality;
     int visibleBoxes;
 };
+
+// A window manager draws the caption in bold, beside the window's icon and
+// its buttons (Openbox: icon, minimise, maximise, close). Qt allows the
+// title only 50 pixels more than its width, which cut it to "T… 器".
+int captionWidth(const QString &title)
+{
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(title) + 5 * metrics.height();
+}
 
 // The real notice box: the form keeps its own notifier; a timer inspects each
 // box while it is open and presses its OK button.
@@ -44,12 +58,14 @@ TEST(RealMessageBox, EmptiedCorrectionShowsTwoBoxesOneAfterTheOther)
             visible += qobject_cast<QMessageBox *>(w) && w->isVisible();
         seen.push_back({box->text().toStdString(), box->windowTitle().toStdString(), box->icon(),
                         static_cast<int>(box->buttons().size()),
-                        box->standardButtons() == QMessageBox::Ok, box->windowModality(), visible});
+                        box->standardButtons() == QMessageBox::Ok,
+                        box->button(QMessageBox::Ok)->text().toStdString(), box->width(),
+                        box->windowModality(), visible});
         box->button(QMessageBox::Ok)->click();
     });
     closer.start(20);
 
-    QLineEdit *correction = form.textBox(taruk::FieldId::Text2);
+    taruk::TextBox *correction = form.textBox(taruk::FieldId::Text2);
     correction->setFocus();
     correction->selectAll();
     QTest::keyClick(correction, Qt::Key_Backspace); // returns once both boxes are closed
@@ -63,6 +79,9 @@ TEST(RealMessageBox, EmptiedCorrectionShowsTwoBoxesOneAfterTheOther)
         EXPECT_EQ(s.icon, QMessageBox::NoIcon);
         EXPECT_EQ(s.buttons, 1);
         EXPECT_TRUE(s.okOnly);
+        EXPECT_EQ(s.buttonText, "确定"); // Qt's own translation, under LANG=C too
+        // The short "请输入五行修正" alone would make a box too narrow for it.
+        EXPECT_GE(s.width, captionWidth("Taruk杀伤计算器")) << s.text << " " << s.width;
         EXPECT_EQ(s.modality, Qt::ApplicationModal);
         EXPECT_EQ(s.visibleBoxes, 1); // the second opens only after the first closed
     }

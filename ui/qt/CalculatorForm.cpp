@@ -4,7 +4,9 @@
 #include "core/EntryChecks.h"
 #include "core/Reset.h"
 #include "ui/form/FormLayout.h"
+#include "ui/qt/CommandButton.h"
 #include "ui/qt/MessageBoxNotifier.h"
+#include "ui/qt/TextBox.h"
 #include "ui/qt/Utf8.h"
 #include "ui/qt/WidgetFieldStore.h"
 
@@ -12,11 +14,9 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QLocale>
 
 #include <algorithm>
-#include <limits>
 
 namespace taruk {
 
@@ -45,7 +45,7 @@ QString firstInstalledFamily(const QStringList &preferred, const QString &generi
     return generic;
 }
 
-void setTextColour(QLineEdit *box, const QColor &colour)
+void setTextColour(TextBox *box, const QColor &colour)
 {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Text, colour);
@@ -59,7 +59,7 @@ CalculatorForm::CalculatorForm(Notifier *notifier, QWidget *parent)
       m_ownNotifier(notifier ? nullptr
                              : std::make_unique<MessageBoxNotifier>(
                                    this, toQString(FormLayout::kApplicationTitle))),
-      m_notifier(notifier ? notifier : m_ownNotifier.get())
+      m_notices(notifier ? *notifier : *m_ownNotifier)
 {
     setObjectName(QStringLiteral("CalculatorForm"));
     setWindowTitle(toQString(FormLayout::kWindowCaption));
@@ -68,12 +68,14 @@ CalculatorForm::CalculatorForm(Notifier *notifier, QWidget *parent)
     // The absolute layout does not reflow, so the window keeps its size.
     setFixedSize(px(FormLayout::kClientWidthTwips), px(FormLayout::kClientHeightTwips));
 
-    connect(findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+    connect(findChild<CommandButton *>(QStringLiteral("Command1")), &CommandButton::activated, this,
             &CalculatorForm::Command1_Click);
-    connect(findChild<QPushButton *>(QStringLiteral("Command2")), &QPushButton::clicked, this,
+    connect(findChild<CommandButton *>(QStringLiteral("Command2")), &CommandButton::activated, this,
             &CalculatorForm::Command2_Click);
-    connect(textBox(FieldId::Text1), &QLineEdit::textChanged, this, &CalculatorForm::Text1_Change);
-    connect(textBox(FieldId::Text2), &QLineEdit::textChanged, this, &CalculatorForm::Text2_Change);
+    connect(textBox(FieldId::Text1), &TextBox::committedTextChanged, this,
+            &CalculatorForm::Text1_Change);
+    connect(textBox(FieldId::Text2), &TextBox::committedTextChanged, this,
+            &CalculatorForm::Text2_Change);
 
     textBox(FieldId::Text1)->setFocus();
 }
@@ -119,6 +121,8 @@ void CalculatorForm::buildControls()
         switch (spec.kind) {
         case ControlSpec::Kind::GroupBox: {
             auto *frame = new QGroupBox(toQString(spec.caption), parent);
+            // Otherwise Qt names a group box after the one around it.
+            frame->setAccessibleName(frame->title());
             containers.insert(toQString(spec.name), frame);
             widget = frame;
             break;
@@ -126,15 +130,16 @@ void CalculatorForm::buildControls()
         case ControlSpec::Kind::Label: {
             auto *label = new QLabel(toQString(spec.caption), parent);
             label->setTextFormat(Qt::PlainText);
+            // Drawn from the top, as on the original form, so that labels
+            // sharing a top share a baseline whatever their heights.
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             widget = label;
             minimum = label->sizeHint();
             break;
         }
         case ControlSpec::Kind::TextBox: {
             const FieldId id = *spec.field;
-            auto *box = new QLineEdit(toQString(startupText(id)), parent);
-            // Keep whatever is typed or pasted, however long.
-            box->setMaxLength(std::numeric_limits<int>::max());
+            auto *box = new TextBox(toQString(startupText(id)), parent);
             box->setReadOnly(isOutputField(id));
             if (id == FieldId::Text4 || id == FieldId::Text6) {
                 box->setFont(songFont);
@@ -148,9 +153,8 @@ void CalculatorForm::buildControls()
             break;
         }
         case ControlSpec::Kind::Button: {
-            auto *button = new QPushButton(toQString(spec.caption), parent);
-            button->setAutoDefault(false);
-            widget = button;
+            widget = new CommandButton(
+                toQString(spec.caption), [this] { return m_notices.isOpen(); }, parent);
             break;
         }
         }
@@ -167,7 +171,7 @@ void CalculatorForm::buildControls()
         if (spec.kind != ControlSpec::Kind::Label || !spec.field)
             continue;
         auto *label = findChild<QLabel *>(toQString(spec.name));
-        QLineEdit *box = textBox(*spec.field);
+        TextBox *box = textBox(*spec.field);
         label->setBuddy(box);
         box->setAccessibleName(label->text());
     }
@@ -181,12 +185,45 @@ void CalculatorForm::buildControls()
     }
 }
 
-void CalculatorForm::Command1_Click() { runDamageCalculation(*m_store, *m_notifier); }
+char CalculatorForm::decimalSeparator(const QLocale &locale)
+{
+    const QString mark = locale.decimalPoint();
+    if (mark.size() != 1)
+        return '.';
+    const char16_t c = mark.front().unicode();
+    const bool usable = c > u' ' && c < 0x7f && !(c >= u'0' && c <= u'9') &&
+                        !(c >= u'A' && c <= u'Z') && !(c >= u'a' && c <= u'z') && c != u'+' &&
+                        c != u'-';
+    return usable ? static_cast<char>(c) : '.';
+}
 
-void CalculatorForm::Command2_Click() { resetFields(*m_store); }
+// While a notice is open the window takes no input, but not every path into
+// it (a screen reader's actions, for one) asks the window system first, so
+// each handler checks. A check nested in the reset still runs: no notice is
+// open then.
 
-void CalculatorForm::Text1_Change() { checkRawDamage(*m_store, *m_notifier); }
+void CalculatorForm::Command1_Click()
+{
+    if (!m_notices.isOpen())
+        runDamageCalculation(*m_store, m_notices, decimalSeparator(QLocale::system()));
+}
 
-void CalculatorForm::Text2_Change() { checkElementCorrection(*m_store, *m_notifier); }
+void CalculatorForm::Command2_Click()
+{
+    if (!m_notices.isOpen())
+        resetFields(*m_store);
+}
+
+void CalculatorForm::Text1_Change()
+{
+    if (!m_notices.isOpen())
+        checkRawDamage(*m_store, m_notices, decimalSeparator(QLocale::system()));
+}
+
+void CalculatorForm::Text2_Change()
+{
+    if (!m_notices.isOpen())
+        checkElementCorrection(*m_store, m_notices, decimalSeparator(QLocale::system()));
+}
 
 } // namespace taruk

@@ -1,17 +1,18 @@
 #pragma once
 
 #include "core/Fields.h"
+#include "ui/qt/TrackingNotifier.h"
 
 #include <QWidget>
 
 #include <array>
 #include <memory>
 
-class QLineEdit;
+class QLocale;
 
 namespace taruk {
 
-class Notifier;
+class TextBox;
 class WidgetFieldStore;
 
 // The calculator's one window. It owns the field texts (in its text boxes)
@@ -24,7 +25,11 @@ public:
     explicit CalculatorForm(Notifier *notifier = nullptr, QWidget *parent = nullptr);
     ~CalculatorForm() override;
 
-    QLineEdit *textBox(FieldId id) const { return m_boxes[fieldIndex(id)]; }
+    TextBox *textBox(FieldId id) const { return m_boxes[fieldIndex(id)]; }
+
+    // The separator the core reads and writes numbers with: the locale's,
+    // or '.' where that is not a single ASCII mark.
+    static char decimalSeparator(const QLocale &locale);
 
     // The face for all text but the two results: one that has Chinese glyphs.
     static QFont defaultFont();
@@ -38,9 +43,10 @@ private:
     void Text1_Change();
     void Text2_Change();
 
-    std::array<QLineEdit *, kFieldCount> m_boxes{};
+    std::array<TextBox *, kFieldCount> m_boxes{};
     std::unique_ptr<Notifier> m_ownNotifier;
-    Notifier *m_notifier;
+    // Every notice goes through here; nothing starts while one is open.
+    TrackingNotifier m_notices;
     std::unique_ptr<WidgetFieldStore> m_store;
 };
 

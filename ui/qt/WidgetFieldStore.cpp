@@ -1,13 +1,11 @@
 #include "ui/qt/WidgetFieldStore.h"
 
+#include "ui/qt/TextBox.h"
 #include "ui/qt/Utf8.h"
-
-#include <QLineEdit>
 
 namespace taruk {
 
-WidgetFieldStore::WidgetFieldStore(const std::array<QLineEdit *, kFieldCount> &boxes)
-    : m_boxes(boxes)
+WidgetFieldStore::WidgetFieldStore(const std::array<TextBox *, kFieldCount> &boxes) : m_boxes(boxes)
 {
 }
 
@@ -18,7 +16,7 @@ std::string WidgetFieldStore::getText(FieldId id) const
 
 void WidgetFieldStore::setText(FieldId id, std::string_view text)
 {
-    m_boxes[fieldIndex(id)]->setText(toQString(text));
+    m_boxes[fieldIndex(id)]->writeText(toQString(text));
 }
 
 } // namespace taruk

@@ -1,0 +1,189 @@
+#include "core/Messages.h"
+#include "tests/qt/FormFixture.h"
+
+#include <QAccessible>
+#include <QInputMethodEvent>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using taruk::FieldId;
+namespace M = taruk::Messages;
+
+namespace {
+
+using F = FieldId;
+
+std::vector<std::string> list(std::initializer_list<std::string_view> messages)
+{
+    return {messages.begin(), messages.end()};
+}
+
+TEST_F(FormTest, EnterOnAFocusedButtonPressesIt)
+{
+    for (const auto &[key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                         std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        button("Command1")->setFocus();
+        QTest::keyClick(button("Command1"), key, modifiers);
+        EXPECT_EQ(text(F::Text6), "1.5") << key;
+        button("Command2")->setFocus();
+        QTest::keyClick(button("Command2"), key, modifiers);
+        EXPECT_EQ(text(F::Text6), "") << key;
+    }
+    EXPECT_TRUE(notices().empty());
+}
+
+// An input method composing in a box: the text being composed, then the
+// text it commits.
+void compose(QLineEdit *box, const QString &preedit)
+{
+    QInputMethodEvent event(preedit, {});
+    QApplication::sendEvent(box, &event);
+}
+void commit(QLineEdit *box, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(box, &event);
+}
+
+struct CompositionCase {
+    const char *name;
+    FieldId field;
+    QString committed;
+    std::vector<std::string> notices;
+};
+void PrintTo(const CompositionCase &c, std::ostream *os) { *os << c.name; }
+
+class Composition : public FormTest, public testing::WithParamInterface<CompositionCase> {};
+
+// Qt empties the selection the moment a composition starts; the checks
+// judge only what is committed.
+TEST_P(Composition, IsCheckedOnlyOnceCommitted)
+{
+    const CompositionCase &c = GetParam();
+    QLineEdit *b = box(c.field);
+    b->setFocus();
+    b->selectAll();
+    compose(b, "y");
+    ASSERT_EQ(b->text(), "");
+    compose(b, "yi");
+    EXPECT_TRUE(notices().empty());
+    commit(b, c.committed);
+    EXPECT_EQ(b->text(), c.committed);
+    EXPECT_EQ(notices(), c.notices);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InputMethod, Composition,
+    testing::Values(CompositionCase{"CorrectionInRange", F::Text2, "1.2", {}},
+                    CompositionCase{"CorrectionFullWidth", F::Text2, "１．４", {}},
+                    CompositionCase{"CorrectionLetters", F::Text2, "一点二",
+                                    list({M::kCorrectionRange, M::kEnterCorrection})},
+                    // The selection is gone once the composition is abandoned: the box
+                    // is empty, and that is checked.
+                    CompositionCase{"CorrectionAbandoned", F::Text2, "",
+                                    list({M::kCorrectionRange, M::kEnterCorrection})},
+                    CompositionCase{"RawDamageFullWidth", F::Text1, "１２８００", {}},
+                    CompositionCase{"RawDamageFullWidthAboveRange", F::Text1, "１２８０１",
+                                    list({M::kRawDamageRange})}),
+    [](const auto &info) { return info.param.name; });
+
+TEST_F(FormTest, CalculatesFromFullWidthDigitsCommittedByAnInputMethod)
+{
+    for (const auto &[id, committed] :
+         {std::pair{F::Text1, QString("１０００")}, std::pair{F::Text2, QString("１．２")},
+          std::pair{F::Text5, QString("５０")}}) {
+        box(id)->setFocus();
+        box(id)->selectAll();
+        compose(box(id), "x");
+        commit(box(id), committed);
+    }
+    click("Command1");
+    EXPECT_EQ(text(F::Text4), "1200");
+    EXPECT_EQ(text(F::Text6), "2700"); // 1.5 × 1200 × 1.5
+    EXPECT_TRUE(notices().empty());
+}
+
+// A screen reader's "press", which Qt's button carries out 100 ms later
+// without asking whether a modal box is open.
+void pressAccessibly(QPushButton *button)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+    ASSERT_TRUE(accessible && accessible->actionInterface());
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+TEST_F(FormTest, AccessiblePressWorksWithNoNoticeOpen)
+{
+    pressAccessibly(button("Command1"));
+    QTest::qWait(300);
+    EXPECT_EQ(text(F::Text6), "1.5"); // so the press in the next tests is a real one
+}
+
+struct WhileOpenCase {
+    const char *name;
+    bool byCalculation; // the notice comes from Command1, else from typing into Text1
+    const char *pressed;
+    int waitMs; // how long the notice stays open after the press
+};
+void PrintTo(const WhileOpenCase &c, std::ostream *os) { *os << c.name; }
+
+class PressWhileNoticeOpen : public FormTest, public testing::WithParamInterface<WhileOpenCase> {};
+
+TEST_P(PressWhileNoticeOpen, StartsNothing)
+{
+    const WhileOpenCase &c = GetParam();
+    type(F::Text9, "7");
+    if (c.byCalculation) {
+        type(F::Text1, "13000");
+        notifier.messages.clear();
+    }
+    notifier.whileOpen = [&] {
+        pressAccessibly(button(c.pressed));
+        QTest::qWait(c.waitMs);
+    };
+    if (c.byCalculation)
+        click("Command1");
+    else
+        type(F::Text1, "13000");
+    QTest::qWait(300); // a press refused while the notice was open stays refused
+
+    EXPECT_EQ(notices(), list({c.byCalculation ? M::kRawDamageWrong : M::kRawDamageRange}));
+    EXPECT_EQ(notifier.deepest, 1);
+    EXPECT_EQ(text(F::Text1), "13000");
+    EXPECT_EQ(text(F::Text9), "7");
+    EXPECT_EQ(text(F::Text3), c.byCalculation ? "7" : "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Accessibility, PressWhileNoticeOpen,
+    testing::Values(WhileOpenCase{"ResetDuringRawDamageCheck", false, "Command2", 300},
+                    WhileOpenCase{"CalculationDuringRawDamageCheck", false, "Command1", 300},
+                    WhileOpenCase{"ResetDuringCalculation", true, "Command2", 300},
+                    WhileOpenCase{"CalculationDuringCalculation", true, "Command1", 300},
+                    // The click lands after the notice has closed.
+                    WhileOpenCase{"ResetJustBeforeTheNoticeCloses", false, "Command2", 0},
+                    WhileOpenCase{"CalculationJustBeforeTheNoticeCloses", true, "Command1", 0}),
+    [](const auto &info) { return info.param.name; });
+
+// The reset writes Text1 and Text2 through the store; their checks run
+// inside it. Here a second edit slips in while the reset writes Text1.
+TEST_F(FormTest, ChecksNestedInTheResetStillRun)
+{
+    type(F::Text1, "500"); // so that the reset changes it
+    type(F::Text5, "20");
+    bool edited = false;
+    QObject::connect(box(F::Text1), &QLineEdit::textChanged, &form, [&] {
+        if (!std::exchange(edited, true))
+            box(F::Text2)->setText("abc");
+    });
+    click("Command2");
+    EXPECT_EQ(notices(), list({M::kCorrectionRange, M::kEnterCorrection}));
+    EXPECT_EQ(text(F::Text2), "1"); // then the reset wrote Text2 after all
+    EXPECT_EQ(text(F::Text5), "0");
+}
+
+} // namespace
