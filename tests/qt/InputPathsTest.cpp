@@ -187,3 +187,38 @@ TEST_F(FormTest, ChecksNestedInTheResetStillRun)
 }
 
 } // namespace
+
+namespace {
+
+struct PastedCase {
+    const char *name;
+    QString content; // pasted into the raw damage
+    QString normalDamage;
+};
+void PrintTo(const PastedCase &c, std::ostream *os) { *os << c.name; }
+
+class PastedRawDamage : public FormTest, public testing::WithParamInterface<PastedCase> {};
+
+// What a spreadsheet, a web page or an input method with Chinese
+// punctuation puts on the clipboard, through the real box and Ctrl+V.
+TEST_P(PastedRawDamage, CalculatesWithoutNotice)
+{
+    paste(taruk::FieldId::Text1, GetParam().content);
+    ASSERT_EQ(text(taruk::FieldId::Text1), GetParam().content); // the box keeps it as pasted
+    click("Command1");
+    EXPECT_EQ(text(taruk::FieldId::Text4), GetParam().normalDamage);
+    EXPECT_TRUE(notices().empty()) << notices().front();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clipboard, PastedRawDamage,
+    testing::Values(PastedCase{"SpreadsheetCell", "12800\n", "12800"},
+                    PastedCase{"SpreadsheetCellFromWindows", "12800\r\n", "12800"},
+                    PastedCase{"NoBreakSpaces", QString::fromUtf8("\u00A0250\u00A0"), "250"},
+                    PastedCase{"IdeographicFullStop", QString::fromUtf8("１２。５"), "12.5"},
+                    PastedCase{"HalfwidthFullStop", QString::fromUtf8("12｡5"), "12.5"},
+                    PastedCase{"FullWidthExponent", QString::fromUtf8("１．２Ｅ３"), "1200"},
+                    PastedCase{"ThinSpaces", QString::fromUtf8("\u2009\u200A7\u202F"), "7"}),
+    [](const auto &info) { return info.param.name; });
+
+} // namespace
