@@ -18,6 +18,7 @@ using F = FieldId;
 std::vector<std::string> focusNames()
 {
     std::vector<std::string> names;
+    names.reserve(L::kFocusOrder.size());
     for (std::size_t i : L::kFocusOrder)
         names.emplace_back(L::kControls[i].name);
     return names;
