@@ -67,7 +67,7 @@ run_ctest() { # dir, title
         grep -E 'tests passed|Total Test time' "$log"
         rm -f "$log"
     else
-        grep -E '(Failed|Not Run|\*\*\*)|tests passed' "$log" >&2 || cat "$log" >&2
+        sed -n '/tests passed/,$p' "$log" | grep -v '^$' >&2 || cat "$log" >&2
         (cd "$dir" && ctest --rerun-failed --output-on-failure) >&2 || true
         echo "setup.sh: tests failed in $dir" >&2
         exit 1
