@@ -94,7 +94,9 @@ run)
 package)
     install_missing "${base_packages[@]}" "${package_packages[@]}"
     package_only_program "$build"
-    (cd "$build" && cpack -G DEB >/dev/null)
+    log=$(mktemp "${TMPDIR:-/tmp}/taruk-cpack.XXXXXX")
+    (cd "$build" && cpack -G DEB) >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
+    rm -f "$log"
     deb=$(cd "$build" && ls -t taruk-calculator_*.deb | head -1)
     lintian --fail-on error,warning "$build/$deb"
     echo "Built $build/$deb"
