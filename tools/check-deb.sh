@@ -1,20 +1,26 @@
 #!/usr/bin/env bash
-# Builds the .deb from a finished build, then checks its control data and
-# unpacks it into a scratch root to check the installed files.
+# Builds the .deb from a finished build, checks its control data and its
+# files, and runs lintian on it: any error or warning fails.
 set -euo pipefail
 build=$1
-cd "$build"
-cpack -G DEB >/dev/null
-deb=$(ls -t taruk-calculator_*.deb | head -1)
 fail() { echo "check-deb: $*" >&2; exit 1; }
+for tool in cpack dpkg-deb dpkg-shlibdeps file lintian; do
+    command -v "$tool" >/dev/null || fail "needs $tool (./tools/setup.sh package installs it)"
+done
+cd "$build"
+rm -f taruk-calculator_*.deb
+cpack -G DEB >/dev/null
+debs=(taruk-calculator_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb: ${debs[*]}"
+deb=${debs[0]}
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins; do
-    grep -q "$dep" <<<"$depends" || fail "Depends lacks $dep"
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 qt6-qpa-plugins \
+    'fonts-wqy-microhei | fonts-noto-cjk'; do
+    grep -qF "$dep" <<<"$depends" || fail "Depends lacks $dep"
 done
-recommends=$(dpkg-deb -f "$deb" Recommends)
-grep -q fonts-arphic-uming <<<"$recommends" || fail "Recommends lacks fonts-arphic-uming"
+grep -qF fonts-arphic-uming <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks fonts-arphic-uming"
 [ "$(dpkg-deb -f "$deb" Version)" = 1.00 ] || fail "version is not 1.00"
 
 root=$(mktemp -d)
@@ -23,8 +29,12 @@ dpkg-deb -x "$deb" "$root"
 id=io.github.orvel.TarukCalculator
 for f in usr/bin/taruk-calculator "usr/share/applications/$id.desktop" \
     "usr/share/metainfo/$id.metainfo.xml" "usr/share/icons/hicolor/scalable/apps/$id.svg" \
-    "usr/share/icons/hicolor/48x48/apps/$id.png"; do
+    "usr/share/icons/hicolor/48x48/apps/$id.png" usr/share/man/man1/taruk-calculator.1.gz \
+    usr/share/doc/taruk-calculator/copyright usr/share/doc/taruk-calculator/changelog.gz; do
     [ -e "$root/$f" ] || fail "missing $f"
 done
 [ -x "$root/usr/bin/taruk-calculator" ] || fail "the program is not executable"
-echo "check-deb: $deb is sound"
+file "$root/usr/bin/taruk-calculator" | grep -q ', stripped' || fail "the program is not stripped"
+
+lintian --fail-on error,warning "$deb"
+echo "check-deb: $deb is sound, lintian finds nothing"

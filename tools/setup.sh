@@ -1,37 +1,52 @@
 #!/usr/bin/env bash
-# Installs what is missing (Debian 12, as root), builds, then either opens
-# the calculator ("run") or runs every test ("test").
+# Installs the Debian 12 packages that are missing, builds, then
+#   run      opens the calculator;
+#   test     runs every test (also under sanitizers, and the fuzzers);
+#   package  builds build/taruk-calculator_<version>_<arch>.deb.
+# Needs root or sudo for the installation.
 set -euo pipefail
-
-mode=${1:-}
-case "$mode" in
-run | test) ;;
-*)
-    echo "usage: $0 run|test" >&2
-    exit 2
-    ;;
-esac
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TARUK_BUILD_DIR:-$root/build}
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev
-          fonts-arphic-uming fonts-wqy-microhei)
-# The test command also builds with sanitizers, fuzzes with clang and runs clang-tidy.
-[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev clang-tidy clang-format appstream dpkg-dev
-                                    binutils-mingw-w64-x86-64)
+# What the program needs to build and to show its Chinese text.
+base_packages=(cmake g++ make qt6-base-dev libgl-dev qt6-translations-l10n
+               fonts-wqy-microhei fonts-arphic-uming)
+# What turns a build into a checked .deb.
+package_packages=(dpkg-dev file lintian)
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "setup.sh: installing packages needs root; run as root or install sudo" >&2
+        exit 1
+    fi
+}
+
+# Installs the packages among the arguments that are not installed yet. apt's
+# progress goes to a log that is shown only when apt fails.
+install_missing() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -gt 0 ] || return 0
     echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+    local log
+    log=$(mktemp "${TMPDIR:-/tmp}/taruk-apt.XXXXXX")
+    # env, not a plain assignment, so that sudo keeps the variable.
+    if ! { as_root env DEBIAN_FRONTEND=noninteractive apt-get update &&
+           as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+               "${missing[@]}"; } >"$log" 2>&1; then
+        cat "$log" >&2
+        echo "setup.sh: apt-get failed (log above, also in $log)" >&2
+        exit 1
+    fi
+    rm -f "$log"
+}
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
@@ -40,30 +55,83 @@ configure_and_build() { # dir, extra cmake arguments...
     local dir=$1
     shift
     cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARUK_WERROR=$werror "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    cmake --build "$dir" --parallel "$(nproc)" >/dev/null
 }
 
-configure_and_build "$build"
+# Prints one line on success; on failure the output of the failed tests.
+run_ctest() { # dir, title
+    local dir=$1 log
+    log=$(mktemp "${TMPDIR:-/tmp}/taruk-ctest.XXXXXX")
+    echo "== $2"
+    if (cd "$dir" && ctest --parallel "$(nproc)" --no-tests=error >"$log" 2>&1); then
+        grep -E 'tests passed|Total Test time' "$log"
+        rm -f "$log"
+    else
+        sed -n '/tests passed/,$p' "$log" | grep -v '^$' >&2 || cat "$log" >&2
+        (cd "$dir" && ctest --rerun-failed --output-on-failure) >&2 || true
+        echo "setup.sh: tests failed in $dir" >&2
+        exit 1
+    fi
+}
 
-if [ "$mode" = test ]; then
+package_only_program() { # dir
+    configure_and_build "$1" -DTARUK_BUILD_TESTS=OFF -DTARUK_BUILD_BENCHMARKS=OFF
+}
+
+case "${1:-}" in
+run)
+    # qt6-wayland: the program runs natively in a Wayland session.
+    install_missing "${base_packages[@]}" qt6-wayland
+    package_only_program "$build"
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "Built $build/app/taruk-calculator, but there is no display to open it on" >&2
+        echo "(neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+        exit 1
+    fi
+    # The program itself says so and exits with 1 when the display cannot be reached.
+    exec "$build/app/taruk-calculator"
+    ;;
+package)
+    install_missing "${base_packages[@]}" "${package_packages[@]}"
+    package_only_program "$build"
+    log=$(mktemp "${TMPDIR:-/tmp}/taruk-cpack.XXXXXX")
+    (cd "$build" && cpack -G DEB) >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
+    rm -f "$log"
+    deb=$(cd "$build" && ls -t taruk-calculator_*.deb | head -1)
+    lintian --fail-on error,warning "$build/$deb"
+    echo "Built $build/$deb"
+    ;;
+test)
+    # clang with its runtime for the sanitizers and the fuzzers, the checkers,
+    # git for the list of sources, mingw's windres for the Windows resource.
+    install_missing "${base_packages[@]}" "${package_packages[@]}" libgtest-dev libbenchmark-dev \
+        clang clang-tidy clang-format appstream git binutils-mingw-w64-x86-64
+    # The sanitizer runtime comes with the version of the installed clang.
+    clang_major=$(clang -dumpversion | cut -d. -f1)
+    install_missing "libclang-rt-$clang_major-dev"
+
     export QT_QPA_PLATFORM=offscreen
-    echo "== tests, and clang-tidy"
-    (cd "$build" && ctest --output-on-failure)
+    # A private runtime directory: Qt warns without one.
+    XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/taruk-runtime.XXXXXX")
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+    # Every check must run: a missing tool is an error here, not a skip.
+    strict=(-DTARUK_BUILD_TESTS=ON -DTARUK_BUILD_BENCHMARKS=ON -DTARUK_REQUIRE_ALL_CHECKS=ON)
 
-    echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-    configure_and_build "$build-asan" -DTARUK_SANITIZE=ON -DTARUK_BUILD_BENCHMARKS=OFF
-    (cd "$build-asan" && ctest --output-on-failure)
+    configure_and_build "$build" "${strict[@]}"
+    run_ctest "$build" "tests, clang-tidy, clang-format, the metainfo and the .deb (lintian)"
 
-    echo "== fuzzing (${TARUK_FUZZ_SECONDS:-20} s a target)"
+    configure_and_build "$build-asan" -DTARUK_SANITIZE=ON -DTARUK_BUILD_BENCHMARKS=OFF \
+        -DTARUK_BUILD_TESTS=ON -DTARUK_REQUIRE_ALL_CHECKS=ON
+    run_ctest "$build-asan" "tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+
+    seconds=${TARUK_FUZZ_SECONDS:-20}
     CXX=clang++ configure_and_build "$build-fuzz" -DTARUK_BUILD_FUZZERS=ON -DTARUK_BUILD_GUI=OFF \
-        -DTARUK_BUILD_TESTS=OFF -DTARUK_BUILD_BENCHMARKS=OFF -DTARUK_FUZZ_SECONDS="${TARUK_FUZZ_SECONDS:-20}"
-    (cd "$build-fuzz" && ctest --output-on-failure)
-    exit
-fi
-
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "Built $build/app/taruk-calculator, but there is no display to open it on" >&2
-    echo "(neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
-    exit 1
-fi
-exec "$build/app/taruk-calculator"
+        -DTARUK_BUILD_TESTS=OFF -DTARUK_BUILD_BENCHMARKS=OFF -DTARUK_FUZZ_SECONDS="$seconds"
+    run_ctest "$build-fuzz" "fuzzing ($seconds s a target)"
+    ;;
+*)
+    echo "usage: $0 run|test|package" >&2
+    exit 2
+    ;;
+esac
