@@ -11,12 +11,9 @@ std::string EditFieldStore::getText(FieldId id) const
 
 void EditFieldStore::setText(FieldId id, std::string_view text)
 {
-    HWND edit = m_edits[fieldIndex(id)];
-    SetWindowTextW(edit, toUtf16(text).c_str());
-    // A written number is read from its first digit: put the caret at the
-    // start and scroll there, whatever the box showed before.
-    SendMessageW(edit, EM_SETSEL, 0, 0);
-    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+    // WM_SETTEXT also puts the caret at the start and scrolls there, so a
+    // written number is shown from its first digit.
+    SetWindowTextW(m_edits[fieldIndex(id)], toUtf16(text).c_str());
 }
 
 } // namespace taruk::win
