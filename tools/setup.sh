@@ -5,15 +5,40 @@ set -euo pipefail
 
 mode=${1:-}
 case "$mode" in
-run | test) ;;
+run | test | windows) ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|windows" >&2
     exit 2
     ;;
 esac
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TARUK_BUILD_DIR:-$root/build}
+
+# The Windows program, cross-compiled with mingw-w64; its tests run under
+# 32-bit Wine on Xvfb (tools/windows.sh test).
+install_windows_packages() {
+    local sudo_cmd=() missing=() p
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        "${sudo_cmd[@]}" dpkg --add-architecture i386
+        "${sudo_cmd[@]}" apt-get update -qq
+    fi
+    for p in cmake make g++-mingw-w64-i686 googletest wine wine32:i386 xvfb openbox \
+             fonts-arphic-uming fonts-wqy-microhei; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        "${sudo_cmd[@]}" apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}"
+    fi
+}
+if [ "$mode" = windows ]; then
+    install_windows_packages
+    exec "$root/tools/windows.sh" build
+fi
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev
           fonts-arphic-uming fonts-wqy-microhei)

@@ -3,6 +3,7 @@
 # with mingw-w64; with "test", also runs its tests under Wine on a private
 # Xvfb display. Expects the packages that "tools/setup.sh windows" installs.
 set -euo pipefail
+trap 'echo "$0: failed at line $LINENO" >&2' ERR
 
 mode=${1:-build}
 case "$mode" in
@@ -50,6 +51,10 @@ sleep 0.5
 # One Wine prefix for the build directory, made once; a wineserver kept up
 # for the whole run, so that each test does not start its own.
 export WINEPREFIX=$build/wineprefix
-"$root/tools/wine-run.sh" wineboot >/dev/null
+"$root/tools/wine-run.sh" wineboot >/dev/null 2>&1
+wineserver -w # until the one wineboot started has gone
 WINEARCH=win32 wineserver -p >/dev/null 2>&1
-(cd "$build" && ctest --output-on-failure)
+# Wine's background services start with the first program and live as long
+# as the server: start them here, not from a test whose output ctest waits on.
+"$root/tools/wine-run.sh" wineboot >/dev/null 2>&1
+(cd "$build" && ctest --output-on-failure --timeout 300)
