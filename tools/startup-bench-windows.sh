@@ -39,8 +39,18 @@ wineserver -p >/dev/null 2>&1
 "$root/tools/wine-run.sh" wineboot >/dev/null 2>&1
 
 export QT_QPA_PLATFORM=xcb
-hyperfine --warmup 5 --runs 30 -N \
+json=$(mktemp)
+hyperfine --warmup 5 --runs 30 -N --export-json "$json" \
     -n "Qt: bare window" "$qt_probe --bare" \
     -n "Qt: calculator" "$qt_probe" \
     -n "Wine: bare window" "wine $win_probe --bare" \
     -n "Wine: calculator" "wine $win_probe"
+python3 - "$json" <<'PY'
+import json, sys
+results = json.load(open(sys.argv[1]))["results"]
+print("| window | median start to first paint | min | max |")
+print("|---|---|---|---|")
+for r in results:
+    print(f"| {r['command']} | {r['median'] * 1000:.0f} ms | {r['min'] * 1000:.0f} ms | {r['max'] * 1000:.0f} ms |")
+PY
+rm -f "$json"

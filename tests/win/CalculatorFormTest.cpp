@@ -171,6 +171,27 @@ TEST_F(CalculatorFormTest, GeometryFromTwipsAt96Dpi)
     }
 }
 
+// Moved to a monitor at 144 dpi: 5790 x 7440 twips are 579 x 744 pixels,
+// Text1 sits at (480, 600) / 10, 12 pt is 24 pixels and 9 pt 18.
+TEST_F(CalculatorFormTest, LaysItselfOutAgainAtANewDpi)
+{
+    RECT suggested = {10, 10, 700, 900};
+    SendMessageW(form->window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    RECT client;
+    GetClientRect(form->window(), &client);
+    EXPECT_EQ(client.right, 579);
+    EXPECT_EQ(client.bottom, 744);
+    RECT r;
+    GetWindowRect(box(FieldId::Text1), &r);
+    MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT *>(&r), 2);
+    EXPECT_EQ(r.left, 48);
+    EXPECT_EQ(r.top, 60);
+    EXPECT_EQ(r.right - r.left, 85); // 855 / 10, rounded down
+    EXPECT_EQ(fontOf(box(FieldId::Text4)).lfHeight, -24);
+    EXPECT_EQ(fontOf(box(FieldId::Text1)).lfHeight, -18); // 9 pt
+}
+
 TEST_F(CalculatorFormTest, FontsDrawEveryChineseCharacter)
 {
     for (const char *name : {"Text4", "Text6"}) {

@@ -28,7 +28,6 @@ constexpr int kFirstControlId = 100;
 // No WS_CLIPCHILDREN: a group box paints only its frame, so the window's own
 // background must show through it.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr DWORD kExStyle = 0;
 
 // Each control's top-left corner in twips from the client area's: the table
 // measures from the containing group box, but every control here is a
@@ -102,9 +101,8 @@ CalculatorForm::CalculatorForm(HINSTANCE instance, Notifier *notifier, char deci
 {
     registerClass(instance, windowProc);
     const std::wstring caption = toUtf16(FormLayout::kWindowCaption);
-    m_window =
-        CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    m_window = CreateWindowExW(0, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     // Created here, before the controls, so the window procedure can count on them.
     if (!notifier)
         m_ownNotifier = std::make_unique<MessageBoxNotifier>(m_window);
@@ -114,12 +112,7 @@ CalculatorForm::CalculatorForm(HINSTANCE instance, Notifier *notifier, char deci
 
     const UINT dpi = windowDpi(m_window);
     layout(dpi);
-    const SIZE size = windowSizeForClient(
-        {FormLayout::toPixels(FormLayout::kClientWidthTwips, static_cast<int>(dpi)),
-         FormLayout::toPixels(FormLayout::kClientHeightTwips, static_cast<int>(dpi))},
-        kStyle, kExStyle, dpi);
-    SetWindowPos(m_window, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea(dpi, nullptr);
 }
 
 CalculatorForm::~CalculatorForm()
@@ -182,6 +175,23 @@ void CalculatorForm::createControls()
             SetWindowSubclass(control, editProc, fieldIndex(id), reinterpret_cast<DWORD_PTR>(this));
         }
     }
+}
+
+void CalculatorForm::fitClientArea(UINT dpi, const POINT *topLeft)
+{
+    // The frame is measured rather than computed: the caption's height at
+    // this DPI is the system's business (and AdjustWindowRectEx knows only
+    // the system DPI).
+    RECT window, client;
+    GetWindowRect(m_window, &window);
+    GetClientRect(m_window, &client);
+    const int d = static_cast<int>(dpi);
+    const int width = FormLayout::toPixels(FormLayout::kClientWidthTwips, d) +
+                      (window.right - window.left) - client.right;
+    const int height = FormLayout::toPixels(FormLayout::kClientHeightTwips, d) +
+                       (window.bottom - window.top) - client.bottom;
+    SetWindowPos(m_window, nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0, width,
+                 height, SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE));
 }
 
 void CalculatorForm::layout(UINT dpi)
@@ -285,12 +295,8 @@ LRESULT CalculatorForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED: {
         const UINT dpi = LOWORD(wParam);
         const auto *suggested = reinterpret_cast<const RECT *>(lParam);
-        const SIZE size = windowSizeForClient(
-            {FormLayout::toPixels(FormLayout::kClientWidthTwips, static_cast<int>(dpi)),
-             FormLayout::toPixels(FormLayout::kClientHeightTwips, static_cast<int>(dpi))},
-            kStyle, kExStyle, dpi);
-        SetWindowPos(m_window, nullptr, suggested->left, suggested->top, size.cx, size.cy,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        const POINT topLeft = {suggested->left, suggested->top};
+        fitClientArea(dpi, &topLeft);
         layout(dpi);
         return 0;
     }

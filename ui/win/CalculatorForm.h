@@ -53,6 +53,8 @@ private:
 
     void createControls();
     void layout(UINT dpi);
+    // Sizes the window so that its client area is 5790 x 7440 twips.
+    void fitClientArea(UINT dpi, const POINT *topLeft);
     void onCommand(int id, int code, HWND control);
     void textChanged(FieldId id);
 

@@ -30,14 +30,4 @@ UINT windowDpi(HWND window)
     return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 
-SIZE windowSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi)
-{
-    using AdjustForDpiFn = BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT);
-    const auto adjustForDpi = user32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
-    RECT rect = {0, 0, client.cx, client.cy};
-    if (!adjustForDpi || !adjustForDpi(&rect, style, FALSE, exStyle, dpi))
-        AdjustWindowRectEx(&rect, style, FALSE, exStyle);
-    return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
 } // namespace taruk::win

@@ -8,9 +8,6 @@ namespace taruk::win {
 // later know it per window; earlier systems have one system DPI.
 UINT windowDpi(HWND window);
 
-// The window rectangle (at 0, 0) around a client area of the given size.
-SIZE windowSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi);
-
 // A point size in pixels at the given DPI, as LOGFONT's lfHeight wants it.
 inline LONG fontHeight(int points, UINT dpi) { return -MulDiv(points, static_cast<int>(dpi), 72); }
 
