@@ -192,6 +192,33 @@ TEST_F(CalculatorFormTest, LaysItselfOutAgainAtANewDpi)
     EXPECT_EQ(fontOf(box(FieldId::Text1)).lfHeight, -18); // 9 pt
 }
 
+// A screen reader names an edit after the static just before it. Finding
+// the boxes through their labels also catches two fields swapped in the
+// table: the frenzy box must feed Text6, a counter box Text3.
+TEST_F(CalculatorFormTest, EachBoxFollowsItsLabel)
+{
+    const std::pair<const wchar_t *, FieldId> rows[] = {
+        {L"原始杀伤", FieldId::Text1},    {L"强Taruk杀伤", FieldId::Text22},
+        {L"狂暴程度", FieldId::Text5},    {L"正常最终杀伤", FieldId::Text4},
+        {L"果子减抗", FieldId::Text24},   {L"衣服", FieldId::Text7},
+        {L"符文强力克", FieldId::Text23},
+    };
+    for (const auto &[label, id] : rows) {
+        SCOPED_TRACE(std::string(taruk::fieldName(id)));
+        HWND before = GetWindow(box(id), GW_HWNDPREV);
+        EXPECT_EQ(taruk::win::windowText(before), label);
+    }
+    auto boxAfter = [this](std::string_view label) {
+        return GetWindow(control(label), GW_HWNDNEXT);
+    };
+    SetWindowTextW(boxAfter("Label5"), L"20");  // 狂暴程度
+    SetWindowTextW(boxAfter("Label24"), L"40"); // 符文强力克
+    click("Command1");
+    EXPECT_EQ(text(FieldId::Text3), "40");
+    EXPECT_EQ(text(FieldId::Text4), "1.4");
+    EXPECT_EQ(text(FieldId::Text6), "2.52"); // 1.4 * 1.2 * 1.5
+}
+
 TEST_F(CalculatorFormTest, FontsDrawEveryChineseCharacter)
 {
     for (const char *name : {"Text4", "Text6"}) {

@@ -48,16 +48,26 @@ constexpr std::array<POINT, kControlCount> kOrigins = [] {
 }();
 
 // Focusable controls first, in keyboard order, because IsDialogMessage
-// walks the children in creation order; then the labels; the group boxes
-// last, so that they lie beneath everything they frame (and, clipped by
-// their siblings, never paint over them).
+// walks the children in creation order; each text box right after its
+// label, where screen readers look for a box's name (labels are no tab
+// stops, so the order of the keyboard stays). Then the other labels; the
+// group boxes last, so that they lie beneath everything they frame (and,
+// clipped by their siblings, never paint over them).
 constexpr std::array<std::size_t, kControlCount> kCreationOrder = [] {
     std::array<std::size_t, kControlCount> order{};
     std::size_t n = 0;
-    for (std::size_t index : FormLayout::kFocusOrder)
+    const auto isLabelOf = [](const ControlSpec &label, const ControlSpec &box) {
+        return label.kind == ControlSpec::Kind::Label && box.kind == ControlSpec::Kind::TextBox &&
+               label.field == box.field;
+    };
+    for (std::size_t index : FormLayout::kFocusOrder) {
+        for (std::size_t i = 0; i < kControlCount; ++i)
+            if (isLabelOf(kControls[i], kControls[index]))
+                order[n++] = i;
         order[n++] = index;
+    }
     for (std::size_t i = 0; i < kControlCount; ++i)
-        if (kControls[i].kind == ControlSpec::Kind::Label)
+        if (kControls[i].kind == ControlSpec::Kind::Label && !kControls[i].field)
             order[n++] = i;
     // Inner group boxes above the outer one that contains them.
     for (std::size_t i = kControlCount; i-- > 0;)
