@@ -83,6 +83,40 @@ COLORREF colourOf(FormLayout::Rgb c)
     return RGB(static_cast<BYTE>(c.red), static_cast<BYTE>(c.green), static_cast<BYTE>(c.blue));
 }
 
+HFONT fontFor(const ControlSpec &spec, const FormFonts &fonts)
+{
+    const bool result =
+        spec.kind == ControlSpec::Kind::TextBox && spec.field && isResultBox(*spec.field);
+    return result ? fonts.result() : fonts.ui();
+}
+
+// Where a control goes at the given DPI, in client coordinates. Our fonts
+// may be taller or wider than the original's: a control grows rather than
+// clip its text, keeping its top-left corner.
+RECT boundsOf(std::size_t index, HFONT font, int dpi, HDC dc)
+{
+    const ControlSpec &spec = kControls[index];
+    int width = FormLayout::toPixels(spec.width, dpi);
+    int height = FormLayout::toPixels(spec.height, dpi);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    if (spec.kind == ControlSpec::Kind::TextBox) {
+        // The sunken border and the edit's own margin, above and below.
+        height = std::max(height, static_cast<int>(metrics.tmHeight) + MulDiv(6, dpi, 96));
+    } else if (spec.kind == ControlSpec::Kind::Label) {
+        const std::wstring text = toUtf16(spec.caption);
+        SIZE extent = {};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        width = std::max(width, static_cast<int>(extent.cx));
+        height = std::max(height, static_cast<int>(metrics.tmHeight));
+    }
+    SelectObject(dc, previous);
+    const int left = FormLayout::toPixels(kOrigins[index].x, dpi);
+    const int top = FormLayout::toPixels(kOrigins[index].y, dpi);
+    return {left, top, left + width, top + height};
+}
+
 void registerClass(HINSTANCE instance, WNDPROC windowProc)
 {
     WNDCLASSEXW existing = {};
@@ -117,11 +151,9 @@ CalculatorForm::CalculatorForm(HINSTANCE instance, Notifier *notifier, char deci
     if (!notifier)
         m_ownNotifier = std::make_unique<MessageBoxNotifier>(m_window);
     m_notices = std::make_unique<GuardedNotifier>(notifier ? *notifier : *m_ownNotifier);
-    createControls();
-    m_lastFocus = textBox(FieldId::Text1);
-
     const UINT dpi = windowDpi(m_window);
-    layout(dpi);
+    createControls(dpi);
+    m_lastFocus = textBox(FieldId::Text1);
     fitClientArea(dpi, nullptr);
 }
 
@@ -145,9 +177,13 @@ HWND CalculatorForm::control(std::string_view name) const
     return nullptr;
 }
 
-void CalculatorForm::createControls()
+void CalculatorForm::createControls(UINT dpi)
 {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_window, GWLP_HINSTANCE));
+    m_fonts = std::make_unique<FormFonts>(dpi);
+    // Each control is made in its place: under Wine every later move is a
+    // round trip to the server.
+    HDC dc = GetDC(m_window);
     for (std::size_t i : kCreationOrder) {
         const ControlSpec &spec = kControls[i];
         const wchar_t *windowClass = L"BUTTON";
@@ -172,10 +208,14 @@ void CalculatorForm::createControls()
             text = toUtf16(startupText(*spec.field));
             break;
         }
+        const HFONT font = fontFor(spec, *m_fonts);
+        const RECT bounds = boundsOf(i, font, static_cast<int>(dpi), dc);
         HWND control = CreateWindowExW(
-            exStyle, windowClass, text.c_str(), style, 0, 0, 0, 0, m_window,
+            exStyle, windowClass, text.c_str(), style, bounds.left, bounds.top,
+            bounds.right - bounds.left, bounds.bottom - bounds.top, m_window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i))),
             instance, nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         m_controls[i] = control;
         if (spec.kind == ControlSpec::Kind::TextBox) {
             const FieldId id = *spec.field;
@@ -185,6 +225,7 @@ void CalculatorForm::createControls()
             SetWindowSubclass(control, editProc, fieldIndex(id), reinterpret_cast<DWORD_PTR>(this));
         }
     }
+    ReleaseDC(m_window, dc);
 }
 
 void CalculatorForm::fitClientArea(UINT dpi, const POINT *topLeft)
@@ -207,36 +248,13 @@ void CalculatorForm::fitClientArea(UINT dpi, const POINT *topLeft)
 void CalculatorForm::layout(UINT dpi)
 {
     auto fonts = std::make_unique<FormFonts>(dpi);
-    const int d = static_cast<int>(dpi);
     HDC dc = GetDC(m_window);
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec &spec = kControls[i];
-        const bool result =
-            spec.field && spec.kind == ControlSpec::Kind::TextBox && isResultBox(*spec.field);
-        HFONT font = result ? fonts->result() : fonts->ui();
+        const HFONT font = fontFor(kControls[i], *fonts);
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-
-        int width = FormLayout::toPixels(spec.width, d);
-        int height = FormLayout::toPixels(spec.height, d);
-        // Our fonts may be taller or wider than the original's: grow a control
-        // rather than clip its text, keeping its top-left corner.
-        const HGDIOBJ previous = SelectObject(dc, font);
-        TEXTMETRICW metrics = {};
-        GetTextMetricsW(dc, &metrics);
-        if (spec.kind == ControlSpec::Kind::TextBox) {
-            // The sunken border and the edit's own margin, above and below.
-            height = std::max(height, static_cast<int>(metrics.tmHeight) + MulDiv(6, d, 96));
-        } else if (spec.kind == ControlSpec::Kind::Label) {
-            const std::wstring text = toUtf16(spec.caption);
-            SIZE extent = {};
-            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-            width = std::max(width, static_cast<int>(extent.cx));
-            height = std::max(height, static_cast<int>(metrics.tmHeight));
-        }
-        SelectObject(dc, previous);
-        SetWindowPos(m_controls[i], nullptr, FormLayout::toPixels(kOrigins[i].x, d),
-                     FormLayout::toPixels(kOrigins[i].y, d), width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT bounds = boundsOf(i, font, static_cast<int>(dpi), dc);
+        SetWindowPos(m_controls[i], nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+                     bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ReleaseDC(m_window, dc);
     // The controls use the new fonts now; the old ones can go.

@@ -51,7 +51,8 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleEdit(FieldId id, HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
 
-    void createControls();
+    void createControls(UINT dpi);
+    // Places the controls again and gives them fonts for a new DPI.
     void layout(UINT dpi);
     // Sizes the window so that its client area is 5790 x 7440 twips.
     void fitClientArea(UINT dpi, const POINT *topLeft);
