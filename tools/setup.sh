@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages that are missing, builds, then
 #   run      opens the calculator;
 #   test     runs every test (also under sanitizers, and the fuzzers);
-#   package  builds build/taruk-calculator_<version>_<arch>.deb.
+#   package  builds build/taruk-calculator_<version>_<arch>.deb;
+#   windows  builds build-windows/taruk-calculator.exe for 32-bit Windows.
 # Needs root or sudo for the installation.
 set -euo pipefail
 
@@ -14,6 +15,11 @@ base_packages=(cmake g++ make qt6-base-dev libgl-dev qt6-translations-l10n
                fonts-wqy-microhei fonts-arphic-uming)
 # What turns a build into a checked .deb.
 package_packages=(dpkg-dev file lintian)
+# The Windows program, cross-compiled with mingw-w64; its tests run under
+# 32-bit Wine on Xvfb, with a window manager (without one Wine waits on
+# every window it closes).
+windows_packages=(cmake make g++-mingw-w64-i686 googletest wine wine32:i386 xvfb openbox
+                  fonts-arphic-uming fonts-wqy-microhei)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -46,6 +52,14 @@ install_missing() {
         exit 1
     fi
     rm -f "$log"
+}
+
+install_windows_packages() {
+    # wine32 is an i386 package.
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        as_root dpkg --add-architecture i386
+    fi
+    install_missing "${windows_packages[@]}"
 }
 
 werror=OFF
@@ -129,9 +143,25 @@ test)
     CXX=clang++ configure_and_build "$build-fuzz" -DTARUK_BUILD_FUZZERS=ON -DTARUK_BUILD_GUI=OFF \
         -DTARUK_BUILD_TESTS=OFF -DTARUK_BUILD_BENCHMARKS=OFF -DTARUK_FUZZ_SECONDS="$seconds"
     run_ctest "$build-fuzz" "fuzzing ($seconds s a target)"
+
+    install_windows_packages
+    echo "== the Windows program, its core and window tests under Wine"
+    log=$(mktemp "${TMPDIR:-/tmp}/taruk-windows.XXXXXX")
+    if "$root/tools/windows.sh" test >"$log" 2>&1; then
+        grep -E '^Built|tests passed|Total Test time' "$log"
+        rm -f "$log"
+    else
+        cat "$log" >&2
+        echo "setup.sh: the Windows build or its tests failed" >&2
+        exit 1
+    fi
+    ;;
+windows)
+    install_windows_packages
+    exec "$root/tools/windows.sh" build
     ;;
 *)
-    echo "usage: $0 run|test|package" >&2
+    echo "usage: $0 run|test|package|windows" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,561 @@
+#include "core/Messages.h"
+#include "tests/win/WinFormFixture.h"
+#include "ui/win/Dpi.h"
+
+#include <commctrl.h>
+
+#include <map>
+#include <vector>
+
+using taruk::FieldId;
+namespace Messages = taruk::Messages;
+using Texts = std::map<FieldId, std::string>;
+using Notices = std::vector<std::string>;
+
+namespace {
+
+std::wstring className(HWND window)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+LOGFONTW fontOf(HWND control)
+{
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font;
+}
+
+// True when the control's font has a glyph for every character of text.
+bool drawsEveryCharacter(HWND control, const std::wstring &text)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    std::vector<WORD> glyphs(text.size());
+    GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                     GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    for (WORD glyph : glyphs)
+        if (glyph == 0xFFFF)
+            return false;
+    return true;
+}
+
+void setClipboard(const std::wstring &text)
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+std::wstring clipboard()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return L"<clipboard busy>";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t *>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Counts EN_CHANGE per control in the std::map<HWND, int> it is given.
+LRESULT CALLBACK countChanges(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR counts)
+{
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE)
+        ++(*reinterpret_cast<std::map<HWND, int> *>(counts))[reinterpret_cast<HWND>(lParam)];
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+} // namespace
+
+using CalculatorFormTest = WinFormFixture;
+
+TEST_F(CalculatorFormTest, OpensWithStartupTextsAndFocusInText1)
+{
+    for (int i = 0; i < 24; ++i) {
+        const auto id = static_cast<FieldId>(i);
+        const std::string expected = id == FieldId::Text4 || id == FieldId::Text6   ? ""
+                                     : id == FieldId::Text1 || id == FieldId::Text2 ? "1"
+                                                                                    : "0";
+        EXPECT_EQ(text(id), expected) << "Text" << i + 1;
+    }
+    EXPECT_EQ(nameOf(GetFocus()), "Text1");
+    EXPECT_EQ(taruk::win::windowText(form->window()), L"Orvel版计算器");
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(CalculatorFormTest, ControlsAreNativeWithTheirStyles)
+{
+    int edits = 0, labels = 0, groups = 0, buttons = 0;
+    for (const auto &spec : taruk::FormLayout::kControls) {
+        SCOPED_TRACE(std::string(spec.name));
+        HWND c = control(spec.name);
+        ASSERT_NE(c, nullptr);
+        const LONG style = GetWindowLongW(c, GWL_STYLE);
+        const std::wstring kind = className(c);
+        if (kind == L"Edit") {
+            ++edits;
+            EXPECT_TRUE(style & ES_AUTOHSCROLL);
+            EXPECT_FALSE(style & ES_MULTILINE);
+            const bool output = spec.name == "Text3" || spec.name == "Text4" ||
+                                spec.name == "Text6" || spec.name == "Text22";
+            EXPECT_EQ((style & ES_READONLY) != 0, output);
+        } else if (kind == L"Static") {
+            ++labels;
+        } else if (kind == L"Button" && (style & 0xF) == BS_GROUPBOX) {
+            ++groups;
+        } else if (kind == L"Button") {
+            ++buttons;
+            EXPECT_EQ(style & 0xF, BS_PUSHBUTTON) << "no default button";
+        }
+    }
+    EXPECT_EQ(edits, 24);
+    EXPECT_EQ(labels, 28);
+    EXPECT_EQ(groups, 3);
+    EXPECT_EQ(buttons, 2);
+}
+
+// Expected pixels at 96 dpi worked out by hand: twips / 15, with the
+// group boxes' offsets added (Frame2 at 480,1080; Frame3 at 480,2280).
+struct GeometryRow {
+    const char *name;
+    RECT expected; // left, top, right, bottom
+    bool mayGrow;  // labels and edits grow to fit the font, never shrink
+};
+
+TEST_F(CalculatorFormTest, GeometryFromTwipsAt96Dpi)
+{
+    ASSERT_EQ(taruk::win::windowDpi(form->window()), 96u) << "the test prefix runs at 96 dpi";
+    RECT client;
+    GetClientRect(form->window(), &client);
+    EXPECT_EQ(client.right, 386);  // 5790 / 15
+    EXPECT_EQ(client.bottom, 496); // 7440 / 15
+    EXPECT_FALSE(GetWindowLongW(form->window(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
+
+    const GeometryRow rows[] = {
+        {"Frame1", {0, 0, 385, 489}, false},
+        {"Frame3", {32, 152, 32 + 321, 152 + 145}, false},
+        {"Text1", {32, 40, 32 + 57, 40 + 26}, true},
+        {"Text24", {304, 112, 304 + 41, 112 + 25}, true}, // Frame2 + (4080, 600)
+        {"Text23", {128, 272, 128 + 73, 272 + 18}, true}, // Frame3 + (1440, 1800)
+        {"Label24", {48, 272, 48 + 73, 272 + 17}, true},  // Frame3 + (240, 1800)
+        {"Command2", {184, 384, 184 + 105, 384 + 41}, false},
+    };
+    for (const GeometryRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        RECT r;
+        GetWindowRect(control(row.name), &r);
+        MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT *>(&r), 2);
+        EXPECT_EQ(r.left, row.expected.left);
+        EXPECT_EQ(r.top, row.expected.top);
+        if (row.mayGrow) {
+            EXPECT_GE(r.right, row.expected.right);
+            EXPECT_GE(r.bottom, row.expected.bottom);
+        } else {
+            EXPECT_EQ(r.right, row.expected.right);
+            EXPECT_EQ(r.bottom, row.expected.bottom);
+        }
+    }
+}
+
+// Moved to a monitor at 144 dpi: 5790 x 7440 twips are 579 x 744 pixels,
+// Text1 sits at (480, 600) / 10, 12 pt is 24 pixels and 9 pt 18.
+TEST_F(CalculatorFormTest, LaysItselfOutAgainAtANewDpi)
+{
+    RECT suggested = {10, 10, 700, 900};
+    SendMessageW(form->window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    RECT client;
+    GetClientRect(form->window(), &client);
+    EXPECT_EQ(client.right, 579);
+    EXPECT_EQ(client.bottom, 744);
+    RECT r;
+    GetWindowRect(box(FieldId::Text1), &r);
+    MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT *>(&r), 2);
+    EXPECT_EQ(r.left, 48);
+    EXPECT_EQ(r.top, 60);
+    EXPECT_EQ(r.right - r.left, 85); // 855 / 10, rounded down
+    EXPECT_EQ(fontOf(box(FieldId::Text4)).lfHeight, -24);
+    EXPECT_EQ(fontOf(box(FieldId::Text1)).lfHeight, -18); // 9 pt
+}
+
+// A screen reader names an edit after the static just before it. Finding
+// the boxes through their labels also catches two fields swapped in the
+// table: the frenzy box must feed Text6, a counter box Text3.
+TEST_F(CalculatorFormTest, EachBoxFollowsItsLabel)
+{
+    const std::pair<const wchar_t *, FieldId> rows[] = {
+        {L"原始杀伤", FieldId::Text1},    {L"强Taruk杀伤", FieldId::Text22},
+        {L"狂暴程度", FieldId::Text5},    {L"正常最终杀伤", FieldId::Text4},
+        {L"果子减抗", FieldId::Text24},   {L"衣服", FieldId::Text7},
+        {L"符文强力克", FieldId::Text23},
+    };
+    for (const auto &[label, id] : rows) {
+        SCOPED_TRACE(std::string(taruk::fieldName(id)));
+        HWND before = GetWindow(box(id), GW_HWNDPREV);
+        EXPECT_EQ(taruk::win::windowText(before), label);
+    }
+    auto boxAfter = [this](std::string_view label) {
+        return GetWindow(control(label), GW_HWNDNEXT);
+    };
+    SetWindowTextW(boxAfter("Label5"), L"20");  // 狂暴程度
+    SetWindowTextW(boxAfter("Label24"), L"40"); // 符文强力克
+    click("Command1");
+    EXPECT_EQ(text(FieldId::Text3), "40");
+    EXPECT_EQ(text(FieldId::Text4), "1.4");
+    EXPECT_EQ(text(FieldId::Text6), "2.52"); // 1.4 * 1.2 * 1.5
+}
+
+TEST_F(CalculatorFormTest, FontsDrawEveryChineseCharacter)
+{
+    for (const char *name : {"Text4", "Text6"}) {
+        SCOPED_TRACE(name);
+        const LOGFONTW font = fontOf(control(name));
+        EXPECT_STREQ(font.lfFaceName, L"宋体");
+        EXPECT_EQ(font.lfHeight, -16); // 12 pt at 96 dpi
+        EXPECT_EQ(font.lfWeight, FW_NORMAL);
+        EXPECT_EQ(font.lfCharSet, GB2312_CHARSET);
+        EXPECT_TRUE(drawsEveryCharacter(control(name), L"杀伤0123456789."));
+    }
+    for (const auto &spec : taruk::FormLayout::kControls) {
+        if (spec.name == "Text4" || spec.name == "Text6")
+            continue;
+        SCOPED_TRACE(std::string(spec.name));
+        EXPECT_STREQ(fontOf(control(spec.name)).lfFaceName, L"Microsoft YaHei UI");
+        EXPECT_TRUE(
+            drawsEveryCharacter(control(spec.name), taruk::win::windowText(control(spec.name))));
+    }
+}
+
+TEST_F(CalculatorFormTest, ResultBoxesPaintInTheirColours)
+{
+    const std::pair<const char *, COLORREF> rows[] = {{"Text4", RGB(192, 0, 0)},
+                                                      {"Text6", RGB(0, 0, 128)}};
+    for (const auto &[name, colour] : rows) {
+        SCOPED_TRACE(name);
+        HWND c = control(name);
+        HDC dc = GetDC(c);
+        SendMessageW(form->window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(c));
+        EXPECT_EQ(GetTextColor(dc), colour);
+        ReleaseDC(c, dc);
+    }
+}
+
+TEST_F(CalculatorFormTest, TabWalksTheKeyboardOrderAndShiftTabGoesBack)
+{
+    const char *order[] = {"Text2",  "Text3",  "Text4",  "Command1", "Text5",  "Text6",  "Command2",
+                           "Text10", "Text11", "Text12", "Text13",   "Text7",  "Text8",  "Text9",
+                           "Text14", "Text15", "Text16", "Text17",   "Text18", "Text19", "Text20",
+                           "Text21", "Text22", "Text23", "Text24",   "Text1"};
+    ASSERT_EQ(nameOf(GetFocus()), "Text1");
+    for (const char *expected : order) {
+        key(VK_TAB);
+        EXPECT_EQ(nameOf(GetFocus()), expected);
+    }
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    key(VK_TAB);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(nameOf(GetFocus()), "Text24");
+}
+
+struct CalculationRow {
+    const char *name;
+    Texts inputs;
+    Texts expected;
+    Notices notices;
+};
+
+TEST_F(CalculatorFormTest, Calculation)
+{
+    const CalculationRow rows[] = {
+        {"startup texts: 1 and 1.5, no notice",
+         {},
+         {{FieldId::Text3, "0"},
+          {FieldId::Text22, "0"},
+          {FieldId::Text4, "1"},
+          {FieldId::Text6, "1.5"}},
+         {}},
+        // (5000 + 100 + 50 + 50 + 100 + 30) * 1.2 * (1 + 12 * 5 / 100) = 10233.6,
+        // then * (1 + 20 / 100) * 1.5 = 18420.48.
+        {"every input",
+         {{FieldId::Text1, "5000"}, {FieldId::Text2, "1.2"}, {FieldId::Text10, "100"},
+          {FieldId::Text11, "50"},  {FieldId::Text12, "50"}, {FieldId::Text13, "100"},
+          {FieldId::Text24, "30"},  {FieldId::Text7, "5"},   {FieldId::Text8, "5"},
+          {FieldId::Text9, "5"},    {FieldId::Text14, "5"},  {FieldId::Text15, "5"},
+          {FieldId::Text16, "5"},   {FieldId::Text17, "5"},  {FieldId::Text18, "5"},
+          {FieldId::Text19, "5"},   {FieldId::Text20, "5"},  {FieldId::Text21, "5"},
+          {FieldId::Text23, "5"},   {FieldId::Text5, "20"}},
+         {{FieldId::Text3, "60"},
+          {FieldId::Text22, "300"},
+          {FieldId::Text4, "10233.6"},
+          {FieldId::Text6, "18420.48"}},
+         {}},
+        {"full-width digits typed through the box",
+         {{FieldId::Text1, "１０００"}},
+         {{FieldId::Text4, "1000"}, {FieldId::Text6, "1500"}},
+         {}},
+        {"an unreadable frenzy keeps the old Text6 and asks for every value",
+         {{FieldId::Text5, "abc"}},
+         {{FieldId::Text4, "1"}, {FieldId::Text6, ""}},
+         {std::string(Messages::kEnterAllValues)}},
+    };
+    for (const CalculationRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        open('.');
+        for (const auto &[id, value] : row.inputs)
+            fill(id, value);
+        click("Command1");
+        for (const auto &[id, value] : row.expected)
+            EXPECT_EQ(text(id), value) << taruk::fieldName(id);
+        EXPECT_EQ(notifier.messages, row.notices);
+        notifier.messages.clear();
+    }
+}
+
+TEST_F(CalculatorFormTest, ResultsShowTheirFirstDigit)
+{
+    fill(FieldId::Text1, "5333");
+    fill(FieldId::Text2, "1.15");
+    fill(FieldId::Text7, "37");
+    fill(FieldId::Text5, "33");
+    click("Command1");
+    ASSERT_EQ(text(FieldId::Text6), "16762.2722925");
+    // Scroll both results to their ends, as a user reading them may have.
+    for (FieldId id : {FieldId::Text4, FieldId::Text6}) {
+        SendMessageW(box(id), EM_SETSEL, 100, 100);
+        SendMessageW(box(id), EM_SCROLLCARET, 0, 0);
+    }
+    ASSERT_GT(SendMessageW(box(FieldId::Text6), EM_GETFIRSTVISIBLELINE, 0, 0), 0)
+        << "the box is too wide for this test to mean anything";
+    click("Command1");
+    for (FieldId id : {FieldId::Text3, FieldId::Text22, FieldId::Text4, FieldId::Text6}) {
+        // For a single-line edit: the first character that is visible.
+        EXPECT_EQ(SendMessageW(box(id), EM_GETFIRSTVISIBLELINE, 0, 0), 0) << taruk::fieldName(id);
+    }
+}
+
+TEST_F(CalculatorFormTest, ResetRestoresStartupTextsRunningBothChecksNested)
+{
+    fill(FieldId::Text1, "99999");
+    fill(FieldId::Text2, "");
+    fill(FieldId::Text5, "7");
+    click("Command1");
+    notifier.messages.clear();
+
+    // Count the change notifications that reach the window during the click.
+    std::map<HWND, int> changes;
+    SetWindowSubclass(form->window(), countChanges, 1, reinterpret_cast<DWORD_PTR>(&changes));
+    click("Command2");
+    RemoveWindowSubclass(form->window(), countChanges, 1);
+
+    EXPECT_EQ(changes[box(FieldId::Text1)], 1);
+    EXPECT_EQ(changes[box(FieldId::Text2)], 1);
+    EXPECT_EQ(text(FieldId::Text1), "1");
+    EXPECT_EQ(text(FieldId::Text2), "1");
+    EXPECT_EQ(text(FieldId::Text5), "0");
+    EXPECT_EQ(text(FieldId::Text4), "");
+    EXPECT_EQ(text(FieldId::Text6), "");
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(CalculatorFormTest, ReadOnlyBoxesRejectTypingAndPastingButCopy)
+{
+    click("Command1"); // every output holds a number now
+    const std::pair<FieldId, bool> rows[] = {
+        {FieldId::Text3, true},  {FieldId::Text4, true},  {FieldId::Text6, true},
+        {FieldId::Text22, true}, {FieldId::Text5, false}, // an input, for contrast
+    };
+    for (const auto &[id, readOnly] : rows) {
+        SCOPED_TRACE(std::string(taruk::fieldName(id)));
+        const std::string before = text(id);
+        SendMessageW(box(id), EM_SETSEL, 0, -1);
+        SendMessageW(box(id), WM_COPY, 0, 0);
+        EXPECT_EQ(clipboard(), taruk::win::toUtf16(before));
+
+        SendMessageW(box(id), WM_CHAR, L'9', 1);
+        EXPECT_EQ(text(id), readOnly ? before : "9");
+        setClipboard(L"777");
+        SendMessageW(box(id), EM_SETSEL, 0, -1);
+        SendMessageW(box(id), WM_PASTE, 0, 0);
+        EXPECT_EQ(text(id), readOnly ? before : "777");
+    }
+}
+
+TEST_F(CalculatorFormTest, EnterAndEscapeInATextBoxRunNothingEnterOnAButtonPressesIt)
+{
+    SetFocus(box(FieldId::Text5));
+    key(VK_RETURN);
+    key(VK_ESCAPE);
+    EXPECT_EQ(text(FieldId::Text4), "") << "Enter ran the calculation";
+
+    fill(FieldId::Text5, "7");
+    SetFocus(control("Command2"));
+    key(VK_ESCAPE);
+    EXPECT_EQ(text(FieldId::Text5), "7");
+    key(VK_RETURN);
+    EXPECT_EQ(text(FieldId::Text5), "0");
+
+    SetFocus(control("Command1"));
+    key(VK_RETURN);
+    EXPECT_EQ(text(FieldId::Text4), "1");
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(CalculatorFormTest, DecimalSeparatorIsTheOneGiven)
+{
+    struct Row {
+        const char *name;
+        char separator;
+        Texts inputs;
+        Texts expected;
+        Notices notices;
+    };
+    const Row rows[] = {
+        {"comma: read and written",
+         ',',
+         {{FieldId::Text1, "5000"},
+          {FieldId::Text2, "1,2"},
+          {FieldId::Text24, "30"},
+          {FieldId::Text10, "300"},
+          {FieldId::Text7, "60"},
+          {FieldId::Text5, "20"}},
+         {{FieldId::Text4, "10233,6"}, {FieldId::Text6, "18420,48"}},
+         {}},
+        {"comma: a point is not a number",
+         ',',
+         {{FieldId::Text5, "1.5"}},
+         {{FieldId::Text6, ""}},
+         {std::string(Messages::kEnterAllValues)}},
+        {"point: a comma is not a number",
+         '.',
+         {{FieldId::Text5, "1,5"}},
+         {{FieldId::Text6, ""}},
+         {std::string(Messages::kEnterAllValues)}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        open(row.separator);
+        for (const auto &[id, value] : row.inputs)
+            fill(id, value);
+        click("Command1");
+        for (const auto &[id, value] : row.expected)
+            EXPECT_EQ(text(id), value) << taruk::fieldName(id);
+        EXPECT_EQ(notifier.messages, row.notices);
+        notifier.messages.clear();
+    }
+}
+
+TEST_F(CalculatorFormTest, NothingStartsWhileANoticeIsOpen)
+{
+    using Action = void (*)(WinFormFixture &);
+    struct Row {
+        const char *name;
+        Texts inputs;
+        Action raiseNotice;
+        Action whileOpen;
+        Texts expected;
+        Notices notices;
+    };
+    const Action emptyText2 = [](WinFormFixture &f) { f.type(FieldId::Text2, ""); };
+    const Action pressCommand1 = [](WinFormFixture &f) { f.click("Command1"); };
+    const Row rows[] = {
+        {"a press on Command2 inside the correction notice",
+         {{FieldId::Text1, "5"}},
+         emptyText2,
+         [](WinFormFixture &f) { f.click("Command2"); },
+         {{FieldId::Text1, "5"}, {FieldId::Text2, ""}},
+         {std::string(Messages::kCorrectionRange), std::string(Messages::kEnterCorrection)}},
+        {"a press on Command1 inside the calculation's notice",
+         {{FieldId::Text5, "x"}},
+         pressCommand1,
+         pressCommand1,
+         {{FieldId::Text4, "1"}},
+         {std::string(Messages::kEnterAllValues)}},
+        {"a change of Text1 inside a notice",
+         {{FieldId::Text5, "x"}},
+         pressCommand1,
+         [](WinFormFixture &f) { SetWindowTextW(f.box(FieldId::Text1), L"99999"); },
+         {{FieldId::Text1, "99999"}},
+         // No range notice from Text1's check; the calculation itself goes on
+         // after its first notice and finds the raw damage above the ceiling.
+         {std::string(Messages::kEnterAllValues), std::string(Messages::kRawDamageWrong)}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        open('.');
+        for (const auto &[id, value] : row.inputs)
+            fill(id, value);
+        notifier.whileOpen = [this, &row] { row.whileOpen(*this); };
+        row.raiseNotice(*this);
+        notifier.whileOpen = nullptr;
+        for (const auto &[id, value] : row.expected)
+            EXPECT_EQ(text(id), value) << taruk::fieldName(id);
+        EXPECT_EQ(notifier.messages, row.notices);
+        notifier.messages.clear();
+    }
+}
+
+TEST_F(CalculatorFormTest, ChecksWaitForTheCommittedTextOfAComposition)
+{
+    struct Row {
+        const char *name;
+        std::vector<std::string> transient; // texts shown while composing
+        std::string committed;
+        Notices notices;
+    };
+    const Row rows[] = {
+        {"out of range once committed",
+         {"", "1"},
+         "1.5",
+         {std::string(Messages::kCorrectionRange)}},
+        {"in range once committed", {"", "1"}, "1.3", {}},
+        {"the old text again: nothing changed", {""}, "1", {}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        open('.');
+        HWND edit = box(FieldId::Text2);
+        SetFocus(edit);
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+        SendMessageW(edit, WM_IME_STARTCOMPOSITION, 0, 0);
+        for (const std::string &shown : row.transient)
+            type(FieldId::Text2, shown);
+        type(FieldId::Text2, row.committed);
+        EXPECT_TRUE(notifier.messages.empty()) << "a check ran on transient text";
+        SendMessageW(edit, WM_IME_ENDCOMPOSITION, 0, 0);
+        EXPECT_EQ(notifier.messages, row.notices);
+        notifier.messages.clear();
+        // After the composition every change is checked again.
+        type(FieldId::Text2, "2");
+        EXPECT_EQ(notifier.messages, Notices{std::string(Messages::kCorrectionRange)});
+        notifier.messages.clear();
+    }
+}
+
+TEST_F(CalculatorFormTest, ClosingTheWindowEndsTheProgram)
+{
+    fill(FieldId::Text1, "5000");
+    SendMessageW(form->window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(form->window(), nullptr);
+    MSG message;
+    EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_TRUE(notifier.messages.empty()) << "no question on closing";
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Checks the built Windows program: a 32-bit GUI executable under 1 MB that
+# imports only DLLs every Windows has, with icon, manifest and version.
+set -euo pipefail
+exe=$1
+objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
+fail() { echo "$exe: $*" >&2; exit 1; }
+
+file -b "$exe" | grep -q '^PE32 executable (GUI) Intel 80386' || fail "not a PE32 i386 GUI program"
+size=$(stat -c %s "$exe")
+[ "$size" -lt 1048576 ] || fail "$size bytes, not under 1 MB"
+
+headers=$("$objdump" -p "$exe")
+allowed='^(KERNEL32|USER32|GDI32|COMCTL32|msvcrt)\.dll$'
+mapfile -t dlls < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
+[ ${#dlls[@]} -gt 0 ] || fail "no imports found"
+for dll in "${dlls[@]}"; do
+    grep -qiE "$allowed" <<<"$dll" || fail "imports $dll, which is not part of Windows"
+done
+grep -qP 'MajorSubsystemVersion\s+6' <<<"$headers" || fail "not marked for Windows 7 or later"
+
+rsrc=$(mktemp)
+trap 'rm -f "$rsrc"' EXIT
+${OBJCOPY:-i686-w64-mingw32-objcopy} -O binary --only-section=.rsrc "$exe" "$rsrc"
+for text in 'Microsoft.Windows.Common-Controls' 'PerMonitorV2' 'true/pm' \
+            '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a' '35138b9a-5d96-4fbd-8e2d-a2440225f93a'; do
+    grep -qaF "$text" "$rsrc" || fail "manifest lacks $text"
+done
+# Version strings are UTF-16: "1.00" and the Chinese (PRC), Unicode block.
+LC_ALL=C grep -qaP '1\x00\.\x000\x000\x00' "$rsrc" || fail "no version 1.00"
+LC_ALL=C grep -qaP '0\x008\x000\x004\x000\x004\x00B\x000\x00' "$rsrc" || fail "no 080404B0 block"
+# The icon: its 256-pixel image is stored as PNG.
+LC_ALL=C grep -qaP '\x89PNG' "$rsrc" || fail "no icon"
+echo "$exe: PE32 GUI, $size bytes, imports ${dlls[*]}"

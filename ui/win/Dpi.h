@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+namespace taruk::win {
+
+// The dots per inch of the monitor a window is on. Windows 10 (1607) and
+// later know it per window; earlier systems have one system DPI.
+UINT windowDpi(HWND window);
+
+// A point size in pixels at the given DPI, as LOGFONT's lfHeight wants it.
+inline LONG fontHeight(int points, UINT dpi) { return -MulDiv(points, static_cast<int>(dpi), 72); }
+
+} // namespace taruk::win

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace taruk::win {
+
+// The window's two fonts at one DPI: the system's Chinese UI font for every
+// control, and 宋体 12 pt for the two result boxes. Owns the GDI handles.
+class FormFonts {
+public:
+    explicit FormFonts(UINT dpi);
+    ~FormFonts();
+    FormFonts(const FormFonts &) = delete;
+    FormFonts &operator=(const FormFonts &) = delete;
+
+    HFONT ui() const { return m_ui; }
+    HFONT result() const { return m_result; }
+
+    // Microsoft YaHei UI (Windows 8 and later) or Microsoft YaHei (Windows 7)
+    // where installed, else the system's message font.
+    static LOGFONTW uiFont(UINT dpi);
+    static LOGFONTW resultFont(UINT dpi);
+
+private:
+    HFONT m_ui;
+    HFONT m_result;
+};
+
+} // namespace taruk::win
