@@ -19,7 +19,7 @@ package_packages=(dpkg-dev file lintian)
 # 32-bit Wine on Xvfb, with a window manager (without one Wine waits on
 # every window it closes).
 windows_packages=(cmake make g++-mingw-w64-i686 googletest wine wine32:i386 xvfb openbox
-                  fonts-arphic-uming fonts-wqy-microhei)
+                  fonts-arphic-uming fonts-wqy-microhei file)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -117,9 +117,9 @@ package)
     ;;
 test)
     # clang with its runtime for the sanitizers and the fuzzers, the checkers,
-    # git for the list of sources, mingw's windres for the Windows resource.
+    # git for the list of sources.
     install_missing "${base_packages[@]}" "${package_packages[@]}" libgtest-dev libbenchmark-dev \
-        clang clang-tidy clang-format appstream git binutils-mingw-w64-x86-64
+        clang clang-tidy clang-format appstream git
     # The sanitizer runtime comes with the version of the installed clang.
     clang_major=$(clang -dumpversion | cut -d. -f1)
     install_missing "libclang-rt-$clang_major-dev"
