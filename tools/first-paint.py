@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Start-up cost of GUI programs up to their first paint, and no further.
 
-    first-paint.py [--runs N] NAME=COMMAND...
+    first-paint.py [--runs N] [--no-instructions] NAME=COMMAND...
 
 Needs an X server with the DAMAGE extension and no window manager in DISPLAY
 (Xvfb), python3-xlib and valgrind. Each program is started alone; the first
@@ -10,7 +10,9 @@ paint. Then the wall time since the start and the peak RSS so far (VmHWM) are
 taken and the program is killed, so nothing after the first paint is counted
 (no event loop, no teardown). Instructions come from one more run under
 callgrind, ended by SIGTERM at the first paint (valgrind then prints its
-totals). Prints a Markdown table; the first program is the floor.
+totals; --no-instructions skips that, for programs valgrind cannot run, such
+as Windows programs under Wine). Prints a Markdown table; the first program
+is the floor.
 """
 import argparse
 import re
@@ -77,7 +79,7 @@ def peak_rss_kib(pid):
         return int(re.search(r"^VmHWM:\s+(\d+) kB", status.read(), re.M).group(1))
 
 
-def measure(watch, command, runs, warmup=3):
+def measure(watch, command, runs, instructions, warmup=3):
     times, rss = [], []
     for run in range(warmup + runs):
         process, seconds = watch.start_and_wait(command, timeout=60)
@@ -87,6 +89,8 @@ def measure(watch, command, runs, warmup=3):
         if run >= warmup:
             times.append(seconds)
             rss.append(kib)
+    if not instructions:
+        return statistics.median(times), statistics.median(rss) / 1024, None
     valgrind = ["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null"]
     process, _ = watch.start_and_wait(valgrind + command, timeout=600,
                                       stderr=subprocess.PIPE, text=True)
@@ -103,6 +107,7 @@ def measure(watch, command, runs, warmup=3):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=20)
+    parser.add_argument("--no-instructions", dest="instructions", action="store_false")
     parser.add_argument("programs", nargs="+", metavar="NAME=COMMAND")
     args = parser.parse_args()
     watch = FirstPaintWatch()
@@ -110,14 +115,17 @@ def main():
     for program in args.programs:
         name, _, command = program.partition("=")
         print(f"measuring {name} ...", file=sys.stderr)
-        rows.append((name, *measure(watch, command.split(), args.runs)))
+        rows.append((name, *measure(watch, command.split(), args.runs, args.instructions)))
 
     _, t0, m0, i0 = rows[0]
-    print("| program | median wall time | vs floor | peak RSS | vs floor | instructions | vs floor |")
-    print("|---|---|---|---|---|---|---|")
+    header = "| program | median wall time | vs floor | peak RSS | vs floor |"
+    print(header + (" instructions | vs floor |" if args.instructions else ""))
+    print("|---" * header.count("|", 1) + ("|---|---|" if args.instructions else "|"))
     for name, t, m, i in rows:
-        print(f"| {name} | {t * 1000:.1f} ms | {t / t0:.2f}x | {m:.1f} MiB | {m - m0:+.1f} MiB"
-              f" | {i / 1e6:.1f} M | {i / i0:.2f}x |")
+        line = f"| {name} | {t * 1000:.1f} ms | {t / t0:.2f}x | {m:.1f} MiB | {m - m0:+.1f} MiB |"
+        if args.instructions:
+            line += f" {i / 1e6:.1f} M | {i / i0:.2f}x |"
+        print(line)
 
 
 if __name__ == "__main__":
