@@ -17,25 +17,16 @@ for f in "$linux/bench/startup_probe" "$linux/app/taruk-calculator" \
     [ -f "$f" ] || { echo "build $f first" >&2; exit 1; }
 done
 
+. "$root/tools/headless.sh"
 cleanup() {
     wineserver -k 2>/dev/null || true
-    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
 }
 trap cleanup EXIT
 # No window manager: first-paint.py watches the top-level windows itself.
-displayfile=$(mktemp)
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
-[ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -1 "$displayfile")
-rm -f "$displayfile"
-
+start_private_display
 export WINEPREFIX=$windows/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-"$root/tools/wine-run.sh" wineboot >/dev/null 2>&1
-wineserver -w
-wineserver -p >/dev/null 2>&1
-"$root/tools/wine-run.sh" wineboot >/dev/null 2>&1
+start_warm_wineserver
 
 export QT_QPA_PLATFORM=xcb
 "$root/tools/first-paint.py" --runs 20 --no-instructions \

@@ -16,13 +16,11 @@ done
 
 # A display of our own without a window manager: windows stay children of
 # the root window, where the watcher sees them.
-display=${BENCH_DISPLAY:-:93}
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+. "$(dirname "${BASH_SOURCE[0]}")/headless.sh"
 runtime=$(mktemp -d)
-trap 'kill $xvfb; rm -rf "$runtime"' EXIT
-export DISPLAY=$display XDG_RUNTIME_DIR=$runtime
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+trap '[ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID"; rm -rf "$runtime"' EXIT
+start_private_display
+export XDG_RUNTIME_DIR=$runtime
 unset QT_QPA_PLATFORM
 
 rows=("bare Qt window=$build/bench/startup_probe --bare"

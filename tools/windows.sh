@@ -27,21 +27,15 @@ exe=$build/taruk-calculator.exe
 echo "Built $exe ($(stat -c %s "$exe") bytes)"
 [ "$mode" = test ] || exit 0
 
+. "$root/tools/headless.sh"
 cleanup() {
     [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
     [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
-    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
 }
 trap cleanup EXIT
 
-# A display of our own: Xvfb picks a free number and writes it to fd 5.
-displayfile=$(mktemp)
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
-[ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -1 "$displayfile")
-rm -f "$displayfile"
+start_private_display
 # A window manager, as on a desktop: without one Wine waits two seconds for
 # each window it unmaps, and activation is not what a user gets.
 openbox --sm-disable >/dev/null 2>&1 &
@@ -51,10 +45,5 @@ sleep 0.5
 # One Wine prefix for the build directory, made once; a wineserver kept up
 # for the whole run, so that each test does not start its own.
 export WINEPREFIX=$build/wineprefix
-"$root/tools/wine-run.sh" wineboot >/dev/null 2>&1
-wineserver -w # until the one wineboot started has gone
-WINEARCH=win32 wineserver -p >/dev/null 2>&1
-# Wine's background services start with the first program and live as long
-# as the server: start them here, not from a test whose output ctest waits on.
-"$root/tools/wine-run.sh" wineboot >/dev/null 2>&1
+start_warm_wineserver
 (cd "$build" && ctest --output-on-failure --timeout 300)
