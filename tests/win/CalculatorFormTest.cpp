@@ -81,7 +81,24 @@ LRESULT CALLBACK countChanges(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 } // namespace
 
-using CalculatorFormTest = WinFormFixture;
+class CalculatorFormTest : public WinFormFixture {
+protected:
+    // Opens the window with the given separator, types the inputs, presses
+    // 计算Taruk杀伤 and checks the outputs and the notices it shows.
+    void expectCalculation(const char *name, char separator, const Texts &inputs,
+                           const Texts &expected, const Notices &notices)
+    {
+        SCOPED_TRACE(name);
+        open(separator);
+        for (const auto &[id, value] : inputs)
+            fill(id, value);
+        click("Command1");
+        for (const auto &[id, value] : expected)
+            EXPECT_EQ(text(id), value) << taruk::fieldName(id);
+        EXPECT_EQ(notifier.messages, notices);
+        notifier.messages.clear();
+    }
+};
 
 TEST_F(CalculatorFormTest, OpensWithStartupTextsAndFocusInText1)
 {
@@ -317,17 +334,8 @@ TEST_F(CalculatorFormTest, Calculation)
          {{FieldId::Text4, "1"}, {FieldId::Text6, ""}},
          {std::string(Messages::kEnterAllValues)}},
     };
-    for (const CalculationRow &row : rows) {
-        SCOPED_TRACE(row.name);
-        open('.');
-        for (const auto &[id, value] : row.inputs)
-            fill(id, value);
-        click("Command1");
-        for (const auto &[id, value] : row.expected)
-            EXPECT_EQ(text(id), value) << taruk::fieldName(id);
-        EXPECT_EQ(notifier.messages, row.notices);
-        notifier.messages.clear();
-    }
+    for (const CalculationRow &row : rows)
+        expectCalculation(row.name, '.', row.inputs, row.expected, row.notices);
 }
 
 TEST_F(CalculatorFormTest, ResultsShowTheirFirstDigit)
@@ -450,17 +458,8 @@ TEST_F(CalculatorFormTest, DecimalSeparatorIsTheOneGiven)
          {{FieldId::Text6, ""}},
          {std::string(Messages::kEnterAllValues)}},
     };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        open(row.separator);
-        for (const auto &[id, value] : row.inputs)
-            fill(id, value);
-        click("Command1");
-        for (const auto &[id, value] : row.expected)
-            EXPECT_EQ(text(id), value) << taruk::fieldName(id);
-        EXPECT_EQ(notifier.messages, row.notices);
-        notifier.messages.clear();
-    }
+    for (const Row &row : rows)
+        expectCalculation(row.name, row.separator, row.inputs, row.expected, row.notices);
 }
 
 TEST_F(CalculatorFormTest, NothingStartsWhileANoticeIsOpen)
