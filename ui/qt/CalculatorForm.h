@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Fields.h"
-#include "ui/qt/TrackingNotifier.h"
+#include "ui/form/TrackingNotifier.h"
 
 #include <QWidget>
 

@@ -150,7 +150,7 @@ CalculatorForm::CalculatorForm(HINSTANCE instance, Notifier *notifier, char deci
     // Created here, before the controls, so the window procedure can count on them.
     if (!notifier)
         m_ownNotifier = std::make_unique<MessageBoxNotifier>(m_window);
-    m_notices = std::make_unique<GuardedNotifier>(notifier ? *notifier : *m_ownNotifier);
+    m_notices = std::make_unique<TrackingNotifier>(notifier ? *notifier : *m_ownNotifier);
     const UINT dpi = windowDpi(m_window);
     createControls(dpi);
     m_lastFocus = textBox(FieldId::Text1);
@@ -402,25 +402,25 @@ void CalculatorForm::textChanged(FieldId id)
 // delivers clicks and changes that do not come from the user's input.
 void CalculatorForm::Command1_Click()
 {
-    if (!m_notices->open())
+    if (!m_notices->isOpen())
         runDamageCalculation(m_store, *m_notices, m_decimalSeparator);
 }
 
 void CalculatorForm::Command2_Click()
 {
-    if (!m_notices->open())
+    if (!m_notices->isOpen())
         resetFields(m_store);
 }
 
 void CalculatorForm::Text1_Change()
 {
-    if (!m_notices->open())
+    if (!m_notices->isOpen())
         checkRawDamage(m_store, *m_notices, m_decimalSeparator);
 }
 
 void CalculatorForm::Text2_Change()
 {
-    if (!m_notices->open())
+    if (!m_notices->isOpen())
         checkElementCorrection(m_store, *m_notices, m_decimalSeparator);
 }
 

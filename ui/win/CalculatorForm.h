@@ -2,8 +2,8 @@
 
 #include "core/Fields.h"
 #include "ui/form/FormLayout.h"
+#include "ui/form/TrackingNotifier.h"
 #include "ui/win/EditFieldStore.h"
-#include "ui/win/GuardedNotifier.h"
 #include "ui/win/UserLocale.h"
 
 #include <windows.h>
@@ -74,7 +74,7 @@ private:
 
     std::unique_ptr<FormFonts> m_fonts;
     std::unique_ptr<MessageBoxNotifier> m_ownNotifier;
-    std::unique_ptr<GuardedNotifier> m_notices;
+    std::unique_ptr<TrackingNotifier> m_notices;
     EditFieldStore m_store;
     char m_decimalSeparator;
 };

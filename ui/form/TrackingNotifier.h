@@ -5,7 +5,9 @@
 namespace taruk {
 
 // Passes each notice on and knows whether one is open, so that the window
-// can refuse to start anything while the user has a notice to answer.
+// can refuse to start anything while the user has a notice to answer. A
+// modal box runs its own event loop, and not every path into the window
+// (a screen reader's press, a click sent by a tool) asks whether one is open.
 class TrackingNotifier : public Notifier {
 public:
     explicit TrackingNotifier(Notifier &shown) : m_shown(shown) {}
