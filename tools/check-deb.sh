@@ -26,7 +26,7 @@ grep -qF fonts-arphic-uming <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recom
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
-id=io.github.orvel.TarukCalculator
+id=io.github.tarukcalc.TarukCalculator
 for f in usr/bin/taruk-calculator "usr/share/applications/$id.desktop" \
     "usr/share/metainfo/$id.metainfo.xml" "usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "usr/share/icons/hicolor/48x48/apps/$id.png" usr/share/man/man1/taruk-calculator.1.gz \
