@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,106 @@ TEST(FormLayout, CountsAndNamesAreUnique)
     EXPECT_EQ(kinds[ControlSpec::Kind::Label], 28);
     EXPECT_EQ(kinds[ControlSpec::Kind::TextBox], 24);
     EXPECT_EQ(kinds[ControlSpec::Kind::Button], 2);
+}
+
+// Geometry: rules any typo in the table would break, rather than the table
+// compared with itself.
+
+struct Rect {
+    int left, top, right, bottom;
+};
+Rect rectOf(const ControlSpec &c) { return {c.left, c.top, c.left + c.width, c.top + c.height}; }
+const ControlSpec &byName(std::string_view name)
+{
+    for (const ControlSpec &c : L::kControls)
+        if (c.name == name)
+            return c;
+    throw std::out_of_range(std::string(name));
+}
+const ControlSpec &boxOf(const ControlSpec &label)
+{
+    return byName(taruk::fieldName(*label.field));
+}
+std::vector<const ControlSpec *> labelsOfBoxes()
+{
+    std::vector<const ControlSpec *> labels;
+    for (const ControlSpec &c : L::kControls)
+        if (c.kind == ControlSpec::Kind::Label && c.field)
+            labels.push_back(&c);
+    return labels;
+}
+
+TEST(FormGeometry, NoTwoControlsOverlap)
+{
+    for (const ControlSpec &a : L::kControls) {
+        for (const ControlSpec &b : L::kControls) {
+            if (&a >= &b || a.container != b.container)
+                continue;
+            // Neighbours may share an edge up to two pixels (30 twips) deep, as
+            // the stacked boxes of the original form do.
+            constexpr int kShared = 30;
+            const Rect r = rectOf(a), s = rectOf(b);
+            const bool apart = r.right - kShared <= s.left || s.right - kShared <= r.left ||
+                               r.bottom - kShared <= s.top || s.bottom - kShared <= r.top;
+            EXPECT_TRUE(apart) << a.name << " overlaps " << b.name;
+        }
+    }
+}
+
+TEST(FormGeometry, EachControlLiesInsideItsContainer)
+{
+    for (const ControlSpec &c : L::kControls) {
+        const int width = c.container.empty() ? L::kClientWidthTwips : byName(c.container).width;
+        const int height = c.container.empty() ? L::kClientHeightTwips : byName(c.container).height;
+        const Rect r = rectOf(c);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= width && r.bottom <= height) << c.name;
+    }
+}
+
+// A label stands right above its box (the rows of single boxes) or just left
+// of it (the grid of 强力克属性详细列表), and no other box comes between.
+TEST(FormGeometry, LabelsShareTheirBoxsRow)
+{
+    for (const ControlSpec *label : labelsOfBoxes()) {
+        const ControlSpec &box = boxOf(*label);
+        ASSERT_EQ(label->container, box.container) << label->name;
+        const Rect l = rectOf(*label), b = rectOf(box);
+        const bool above = l.bottom <= b.top && l.left < b.right && b.left < l.right;
+        const bool left = l.right <= b.left && l.top < b.bottom && b.top < l.bottom;
+        EXPECT_TRUE(above != left) << label->name << " is neither above nor left of " << box.name;
+        for (const ControlSpec &other : L::kControls) {
+            if (other.kind != ControlSpec::Kind::TextBox || other.container != box.container ||
+                &other == &box)
+                continue;
+            const Rect o = rectOf(other);
+            const bool between =
+                above
+                    ? o.left < l.right && l.left < o.right && o.top >= l.bottom && o.top < b.top
+                    : o.top < l.bottom && l.top < o.bottom && o.left >= l.right && o.left < b.left;
+            EXPECT_FALSE(between) << other.name << " comes between " << label->name << " and "
+                                  << box.name;
+        }
+    }
+}
+
+// Boxes whose labels share a top share their top; boxes of one width whose
+// labels share a left edge share their left edge.
+TEST(FormGeometry, RowsAndColumnsLineUp)
+{
+    const auto labels = labelsOfBoxes();
+    for (const ControlSpec *a : labels) {
+        for (const ControlSpec *b : labels) {
+            if (a >= b || a->container != b->container)
+                continue;
+            const ControlSpec &boxA = boxOf(*a), &boxB = boxOf(*b);
+            if (a->top == b->top) {
+                EXPECT_EQ(boxA.top, boxB.top) << boxA.name << " and " << boxB.name;
+            }
+            if (a->left == b->left && boxA.width == boxB.width) {
+                EXPECT_EQ(boxA.left, boxB.left) << boxA.name << " and " << boxB.name;
+            }
+        }
+    }
 }
 
 struct PixelCase {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form/ControlSpec.h"
+#include "ui/form/Rgb.h"
 
 #include <algorithm>
 #include <array>
@@ -19,11 +20,6 @@ inline constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
 // The two result boxes: 宋体 12 pt, normal weight, and these colours.
 inline constexpr std::string_view kResultFace = "宋体";
 inline constexpr int kResultPointSize = 12;
-struct Rgb {
-    int red;
-    int green;
-    int blue;
-};
 inline constexpr Rgb kNormalDamageColour = {192, 0, 0}; // Text4
 inline constexpr Rgb kFrenzyDamageColour = {0, 0, 128}; // Text6
 
@@ -84,7 +80,7 @@ inline constexpr std::array<ControlSpec, 57> kControls = [] {
         label("Label27", "Frame1", "PS:", 240, 6600, 255, 375, 54),
         label("Label25", "Frame1", "Taruk原始杀伤范围是1-12800", 480, 6600, 2415, 255, 52),
         label("Label26", "Frame1", "五行修正范围是1-1.4", 480, 6840, 2295, 255, 53),
-        label("Label7", "Frame1", "Orvel 制作 · 1.00 版", 2880, 6840, 2775, 375, 24),
+        label("Label7", "Frame1", "Taruk杀伤计算器 1.00 · MIT", 2880, 6840, 2775, 375, 24),
 
         label("Label10", "Frame2", "武器", 120, 240, 495, 255, 16, F::Text10),
         label("Label11", "Frame2", "衣服", 1080, 240, 615, 255, 18, F::Text11),

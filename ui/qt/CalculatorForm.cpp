@@ -143,8 +143,8 @@ void CalculatorForm::buildControls()
             box->setReadOnly(isOutputField(id));
             if (id == FieldId::Text4 || id == FieldId::Text6) {
                 box->setFont(songFont);
-                const FormLayout::Rgb c = id == FieldId::Text4 ? FormLayout::kNormalDamageColour
-                                                               : FormLayout::kFrenzyDamageColour;
+                const Rgb c = id == FieldId::Text4 ? FormLayout::kNormalDamageColour
+                                                   : FormLayout::kFrenzyDamageColour;
                 setTextColour(box, QColor(c.red, c.green, c.blue));
             }
             m_boxes[fieldIndex(id)] = box;

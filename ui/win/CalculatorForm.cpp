@@ -78,7 +78,7 @@ constexpr std::array<std::size_t, kControlCount> kCreationOrder = [] {
 
 bool isResultBox(FieldId id) { return id == FieldId::Text4 || id == FieldId::Text6; }
 
-COLORREF colourOf(FormLayout::Rgb c)
+COLORREF colourOf(Rgb c)
 {
     return RGB(static_cast<BYTE>(c.red), static_cast<BYTE>(c.green), static_cast<BYTE>(c.blue));
 }

@@ -1,0 +1,162 @@
+#include "tests/form/RouterFixture.h"
+#include "tests/form/ScenarioParams.h"
+#include "ui/form/FormLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+using taruk::FieldId;
+using Act = taruk::ScenarioStep::Act;
+
+namespace {
+
+// The scenarios played over the router and an in-memory store, with a small
+// model of what a window's boxes do with keys: no toolkit, so it runs on every
+// target and checks the table against the rules before any window does.
+class ModelWindow {
+public:
+    explicit ModelWindow(char separator) : m_routed(separator) {}
+
+    void play(const taruk::ScenarioStep &step)
+    {
+        switch (step.act) {
+        case Act::Replace:
+            click(step.target);
+            m_selected = true;
+            if (step.text.empty())
+                backspace();
+            else
+                type(step.text);
+            break;
+        case Act::Type:
+            type(step.text);
+            break;
+        case Act::Key:
+            key(step.text);
+            break;
+        case Act::Click:
+            click(step.target);
+            break;
+        }
+    }
+
+    std::string text(std::string_view box) const { return m_routed.store.getText(field(box)); }
+    const std::string &focus() const { return m_focus; }
+    std::vector<std::string> &notices() { return m_routed.notifier.messages; }
+
+private:
+    static FieldId field(std::string_view box)
+    {
+        for (FieldId id : taruk::kAllFields)
+            if (taruk::fieldName(id) == box)
+                return id;
+        ADD_FAILURE() << "no box " << box;
+        return FieldId::Text1;
+    }
+    bool inBox() const { return m_focus.rfind("Text", 0) == 0; }
+    bool editable() const { return inBox() && !taruk::isOutputField(field(m_focus)); }
+
+    void setText(const std::string &text) { m_routed.store.setText(field(m_focus), text); }
+
+    void click(std::string_view control)
+    {
+        m_focus = std::string(control);
+        m_selected = false;
+        if (control == "Command1" || control == "Command2")
+            press();
+    }
+    void press()
+    {
+        m_routed.router.press(m_focus == "Command1" ? taruk::EventRouter::Button::Command1
+                                                    : taruk::EventRouter::Button::Command2);
+    }
+    void type(std::string_view keys)
+    {
+        for (std::size_t i = 0; i < keys.size();) {
+            std::size_t length = 1;
+            while (i + length < keys.size() && (keys[i + length] & 0xC0) == 0x80)
+                ++length;
+            if (editable())
+                setText((m_selected ? std::string() : text(m_focus)) +
+                        std::string(keys.substr(i, length)));
+            m_selected = false;
+            i += length;
+        }
+    }
+    void backspace()
+    {
+        if (editable()) {
+            std::string t = m_selected ? std::string() : text(m_focus);
+            while (!t.empty() && (t.back() & 0xC0) == 0x80)
+                t.pop_back();
+            if (!t.empty())
+                t.pop_back();
+            if (t != text(m_focus))
+                setText(t);
+        }
+        m_selected = false;
+    }
+    void key(std::string_view name)
+    {
+        namespace L = taruk::FormLayout;
+        if (name == "Tab" || name == "Shift+Tab") {
+            std::size_t at = 0;
+            while (L::kControls[L::kFocusOrder[at]].name != m_focus)
+                ++at;
+            const std::size_t n = L::kFocusOrder.size();
+            at = name == "Tab" ? (at + 1) % n : (at + n - 1) % n;
+            m_focus = std::string(L::kControls[L::kFocusOrder[at]].name);
+            m_selected = true;
+        } else if ((name == "Enter" || name == "Space") && !inBox()) {
+            press();
+        } else if (name == "Ctrl+A") {
+            m_selected = true;
+        } else if (name == "Backspace") {
+            backspace();
+        }
+    }
+
+    RoutedStore m_routed;
+    std::string m_focus = "Text1";
+    bool m_selected = false;
+};
+
+class ModelScenario : public testing::TestWithParam<taruk::Scenario> {};
+
+TEST_P(ModelScenario, ShowsWhatTheTableSays)
+{
+    const taruk::Scenario &scenario = GetParam();
+    ModelWindow window(scenario.decimalSeparator);
+    for (const taruk::ScenarioStep &step : scenario.steps) {
+        SCOPED_TRACE(describe(step));
+        window.notices().clear();
+        window.play(step);
+        EXPECT_EQ(window.notices(), strings(step.notices));
+        if (!step.focus.empty()) {
+            EXPECT_EQ(window.focus(), step.focus);
+        }
+    }
+    for (const auto &[box, text] : finalTexts(scenario))
+        EXPECT_EQ(window.text(box), text) << box;
+}
+
+TARUK_INSTANTIATE_SCENARIOS(ModelScenario);
+
+TEST(ScenarioTable, NamesAreUniqueAndCoverEveryNotice)
+{
+    std::map<std::string_view, int> names;
+    std::map<std::string_view, int> notices;
+    for (const taruk::Scenario &s : taruk::scenarioTable()) {
+        ++names[s.name];
+        for (const taruk::ScenarioStep &step : s.steps)
+            for (std::string_view n : step.notices)
+                ++notices[n];
+    }
+    for (const auto &[name, count] : names)
+        EXPECT_EQ(count, 1) << name;
+    EXPECT_EQ(notices.size(), 5u);
+}
+
+} // namespace
