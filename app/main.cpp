@@ -1,4 +1,5 @@
 #include "ui/qt/CalculatorForm.h"
+#include "ui/qt/FormFonts.h"
 #include "ui/qt/ToolkitTranslation.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ int main(int argc, char *argv[])
     // The compiled-in icon: asking the icon theme first would cost a fifth of
     // the start-up, and the launcher shows the theme's icon anyway.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" TARUK_APP_ID ".png")));
-    QApplication::setFont(taruk::CalculatorForm::defaultFont());
+    QApplication::setFont(taruk::FormFonts::text());
     const taruk::ToolkitTranslation chinese;
 
     taruk::CalculatorForm form;

@@ -44,7 +44,12 @@ TEST_P(ReadableOn, ReachesTheMinimumAndKeepsWhatIsReadable)
 {
     const ReadableCase &c = GetParam();
     const Rgb shown = taruk::readableOn(c.wanted, c.background);
-    EXPECT_GE(taruk::contrastRatio(shown, c.background), taruk::kMinimumContrast);
+    const double ratio = taruk::contrastRatio(shown, c.background);
+    EXPECT_GE(ratio, c.unchanged ? taruk::kMinimumContrast : taruk::kEnhancedContrast);
+    // Changed just far enough: no further than needed (1/256 of the way).
+    if (!c.unchanged) {
+        EXPECT_LT(ratio, taruk::kEnhancedContrast * 1.05);
+    }
     EXPECT_EQ(shown == c.wanted, c.unchanged);
 }
 

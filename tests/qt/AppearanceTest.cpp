@@ -1,14 +1,18 @@
 #include "tests/qt/FormFixture.h"
+#include "ui/form/Contrast.h"
 
 #include <QAccessible>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QStyle>
+#include <QStyleFactory>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -129,6 +133,89 @@ TEST_F(FormTest, TextBoxContextMenuIsChinese)
             entries << action->text().section('\t', 0, 0); // without the shortcut
     EXPECT_EQ(entries, (QStringList{"撤消(&U)", "重做(&R)", "剪切(&T)", "复制(&C)", "粘贴(&P)",
                                     "删除", "全选"}));
+}
+
+// A dark desktop theme, as Qt's own dark palettes set it.
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(53, 53, 53), base(42, 42, 42), light(230, 230, 230);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, light);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, light);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, light);
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    return p;
+}
+
+taruk::Rgb rgbAt(const QImage &image, int x, int y)
+{
+    const QColor c = image.pixelColor(x, y);
+    return {c.red(), c.green(), c.blue()};
+}
+
+// The contrast of what is drawn in a rectangle of a screenshot: its most
+// common colour is the background, the pixel that stands out most from it
+// the ink.
+double inkContrast(const QImage &shot, const QRect &area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[shot.pixel(x, y)];
+    const QRgb common =
+        std::max_element(counts.begin(), counts.end(), [](const auto &a, const auto &b) {
+            return a.second < b.second;
+        })->first;
+    const taruk::Rgb background = {qRed(common), qGreen(common), qBlue(common)};
+    double best = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = std::max(best, taruk::contrastRatio(rgbAt(shot, x, y), background));
+    return best;
+}
+
+// Under a dark theme every text of the window, the red and navy results
+// included, stands out from its background by 4.5:1 at least: measured on
+// the pixels the window draws.
+TEST(DarkTheme, EveryTextStaysReadable)
+{
+    const QPalette previousPalette = QApplication::palette();
+    const QString previousStyle = QApplication::style()->name();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(darkPalette());
+
+    WindowNotifier notifier;
+    taruk::CalculatorForm form(&notifier, '.');
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    ASSERT_EQ(form.textBox(F::Text6)->text(), "1.5");
+    const QImage shot = rendered(&form);
+
+    std::vector<std::pair<QString, QRect>> areas;
+    for (QWidget *w : form.findChildren<QWidget *>()) {
+        const QRect r(w->mapTo(&form, QPoint()), w->size());
+        if (qobject_cast<QLabel *>(w))
+            areas.emplace_back(w->objectName(), r);
+        else if (qobject_cast<QLineEdit *>(w) || qobject_cast<QPushButton *>(w))
+            areas.emplace_back(w->objectName(), r.adjusted(4, 4, -4, -4)); // inside the frame
+        else if (auto *g = qobject_cast<QGroupBox *>(w))
+            areas.emplace_back(w->objectName(),
+                               QRect(r.left() + 4, r.top(),
+                                     g->fontMetrics().horizontalAdvance(g->title()) + 8,
+                                     g->fontMetrics().height()));
+    }
+    ASSERT_EQ(areas.size(), 57u);
+    for (const auto &[name, area] : areas)
+        EXPECT_GE(inkContrast(shot, area), taruk::kMinimumContrast) << name.toStdString();
+
+    QApplication::setPalette(previousPalette);
+    QApplication::setStyle(previousStyle);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/Messages.h"
 #include "tests/qt/FormFixture.h"
 #include "ui/form/FormLayout.h"
+#include "ui/qt/FormFonts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -28,108 +29,14 @@ namespace {
 
 using F = FieldId;
 
-TEST_F(FormTest, StartsWithStartupTextsAndFocusInRawDamage)
+// Each box is the one of its field; the texts themselves are the scenarios'.
+TEST_F(FormTest, EachBoxShowsItsFieldAndTheWindowItsCaption)
 {
     for (FieldId id : taruk::kAllFields) {
         const QString name = taruk::toQString(taruk::fieldName(id));
-        QLineEdit *byName = form.findChild<QLineEdit *>(name);
-        ASSERT_EQ(byName, box(id)) << name.toStdString();
-        EXPECT_EQ(byName->text(), taruk::toQString(taruk::startupText(id))) << name.toStdString();
-        EXPECT_EQ(byName->isReadOnly(), taruk::isOutputField(id)) << name.toStdString();
+        EXPECT_EQ(form.findChild<QLineEdit *>(name), box(id)) << name.toStdString();
     }
-    EXPECT_EQ(text(F::Text4), "");
-    EXPECT_EQ(text(F::Text1), "1");
-    EXPECT_EQ(QApplication::focusWidget(), box(F::Text1));
     EXPECT_EQ(form.windowTitle(), "Orvel版计算器");
-    EXPECT_TRUE(notices().empty());
-}
-
-TEST_F(FormTest, TabVisitsControlsInKeyboardOrder)
-{
-    const std::vector<QString> expected = {
-        "Text2",  "Text3",  "Text4",  "Command1", "Text5",  "Text6",  "Command2",
-        "Text10", "Text11", "Text12", "Text13",   "Text7",  "Text8",  "Text9",
-        "Text14", "Text15", "Text16", "Text17",   "Text18", "Text19", "Text20",
-        "Text21", "Text22", "Text23", "Text24",   "Text1"};
-    std::vector<QString> visited;
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.push_back(QApplication::focusWidget()->objectName());
-    }
-    EXPECT_EQ(visited, expected);
-}
-
-TEST_F(FormTest, CalculatesFromTypedInput)
-{
-    const std::map<FieldId, QString> inputs = {
-        {F::Text1, "5000"}, {F::Text2, "1.2"},  {F::Text10, "100"}, {F::Text11, "50"},
-        {F::Text12, "50"},  {F::Text13, "100"}, {F::Text24, "30"},  {F::Text5, "20"},
-        {F::Text7, "5"},    {F::Text8, "5"},    {F::Text9, "5"},    {F::Text14, "5"},
-        {F::Text15, "5"},   {F::Text16, "5"},   {F::Text17, "5"},   {F::Text18, "5"},
-        {F::Text19, "5"},   {F::Text20, "5"},   {F::Text21, "5"},   {F::Text23, "5"}};
-    for (const auto &[id, keys] : inputs)
-        type(id, keys);
-    click("Command1");
-
-    EXPECT_EQ(text(F::Text3), "60");
-    EXPECT_EQ(text(F::Text22), "300");
-    EXPECT_EQ(text(F::Text4), "10233.6");
-    EXPECT_EQ(text(F::Text6), "18420.48");
-    EXPECT_TRUE(notices().empty());
-}
-
-TEST_F(FormTest, RawDamageWarnsAtTheKeystrokeThatLeavesTheRange)
-{
-    QLineEdit *b = box(F::Text1);
-    b->setFocus();
-    b->selectAll();
-    std::vector<std::size_t> counts;
-    for (const char key : std::string("13000")) {
-        QTest::keyClick(b, key);
-        counts.push_back(notices().size());
-    }
-    EXPECT_EQ(counts, (std::vector<std::size_t>{0, 0, 0, 0, 1}));
-    EXPECT_EQ(notices(), std::vector<std::string>{std::string(M::kRawDamageRange)});
-    EXPECT_EQ(text(F::Text1), "13000"); // the check never changes the text
-}
-
-TEST_F(FormTest, EmptyingCorrectionGivesTwoNoticesInOrder)
-{
-    type(F::Text2, "");
-    EXPECT_EQ(notices(), (std::vector<std::string>{std::string(M::kCorrectionRange),
-                                                   std::string(M::kEnterCorrection)}));
-}
-
-TEST_F(FormTest, ResetAfterNoticesRestoresStartupSilently)
-{
-    type(F::Text1, "13000");
-    type(F::Text2, "abc");
-    type(F::Text9, "7");
-    click("Command1");
-    ASSERT_FALSE(notices().empty());
-    notifier.messages.clear();
-
-    click("Command2");
-    for (FieldId id : taruk::kAllFields)
-        EXPECT_EQ(text(id), taruk::toQString(taruk::startupText(id))) << taruk::fieldName(id);
-    EXPECT_TRUE(notices().empty());
-
-    click("Command1");
-    EXPECT_EQ(text(F::Text4), "1");
-    EXPECT_EQ(text(F::Text6), "1.5");
-}
-
-TEST_F(FormTest, EnterAndEscapeRunNothing)
-{
-    for (FieldId id : {F::Text1, F::Text2, F::Text5, F::Text4}) {
-        box(id)->setFocus();
-        QTest::keyClick(box(id), Qt::Key_Return);
-        QTest::keyClick(box(id), Qt::Key_Enter);
-        QTest::keyClick(box(id), Qt::Key_Escape);
-    }
-    EXPECT_EQ(text(F::Text4), "");
-    EXPECT_TRUE(notices().empty());
-    EXPECT_TRUE(form.isVisible());
 }
 
 TEST_F(FormTest, ResultBoxesRejectEveryEditButAllowCopy)
@@ -222,8 +129,7 @@ TEST_F(FormTest, ResultBoxesUseSongFaceAndTheirColours)
 TEST(Faces, NameAnInstalledFaceThatDrawsChinese)
 {
     const std::vector<std::pair<std::string, QFont>> faces = {
-        {"default", taruk::CalculatorForm::defaultFont()},
-        {"result", taruk::CalculatorForm::resultFont()}};
+        {"default", taruk::FormFonts::text()}, {"result", taruk::FormFonts::result()}};
     for (const auto &[name, font] : faces) {
         // The set-up installs the free faces, so the generic fallback (which
         // would also hide a misspelt family name) must not be what is used.
@@ -272,25 +178,6 @@ TEST_F(FormTest, EveryBoxIsNamedByItsLabel)
     EXPECT_EQ(box(F::Text6)->accessibleName(), "狂暴后杀伤");
     EXPECT_EQ(box(F::Text24)->accessibleName(), "果子减抗");
     EXPECT_EQ(box(F::Text23)->accessibleName(), "符文强力克");
-}
-
-TEST_F(FormTest, WorksFromTheKeyboardAlone)
-{
-    QTest::keyClicks(QApplication::focusWidget(), "200"); // Text1 has the focus at start
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-    for (int i = 0; i < 4; ++i) // Text2, Text3, Text4, Command1
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), button("Command1"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(text(F::Text4), "120"); // "1" + "200" less one digit
-    EXPECT_EQ(text(F::Text6), "180");
-
-    for (int i = 0; i < 3; ++i) // Text5, Text6, Command2
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), button("Command2"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(text(F::Text1), "1");
-    EXPECT_TRUE(notices().empty());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "ui/qt/CalculatorForm.h"
+#include "ui/qt/FormFonts.h"
 #include "ui/qt/ToolkitTranslation.h"
 
 #include <QApplication>
@@ -14,7 +15,7 @@ int main(int argc, char **argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    QApplication::setFont(taruk::CalculatorForm::defaultFont());
+    QApplication::setFont(taruk::FormFonts::text());
     const taruk::ToolkitTranslation chinese;
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -43,12 +43,12 @@ Rgb readableOn(Rgb wanted, Rgb background)
     const Rgb black = {0, 0, 0};
     const Rgb towards =
         contrastRatio(white, background) >= contrastRatio(black, background) ? white : black;
-    // The least share of the mix that reaches the contrast, to 1/256.
+    // The least share of the mix that reaches the enhanced contrast, to 1/256.
     int low = 0;
     int high = 256;
     while (low < high) {
         const int middle = (low + high) / 2;
-        if (contrastRatio(mix(wanted, towards, middle / 256.0), background) >= kMinimumContrast)
+        if (contrastRatio(mix(wanted, towards, middle / 256.0), background) >= kEnhancedContrast)
             high = middle;
         else
             low = middle + 1;

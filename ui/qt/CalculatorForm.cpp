@@ -1,16 +1,17 @@
 #include "ui/qt/CalculatorForm.h"
 
-#include "core/DamageCalculation.h"
-#include "core/EntryChecks.h"
-#include "core/Reset.h"
+#include "ui/form/Contrast.h"
+#include "ui/form/DecimalSeparator.h"
+#include "ui/form/EventRouter.h"
 #include "ui/form/FormLayout.h"
 #include "ui/qt/CommandButton.h"
+#include "ui/qt/FormFonts.h"
 #include "ui/qt/MessageBoxNotifier.h"
 #include "ui/qt/TextBox.h"
 #include "ui/qt/Utf8.h"
 #include "ui/qt/WidgetFieldStore.h"
 
-#include <QFontDatabase>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -25,91 +26,40 @@ namespace {
 // Qt scales logical pixels on high-DPI screens itself.
 int px(int twips) { return twips / FormLayout::kTwipsPerPixel; }
 
-// Qt takes a list of families too, but then asks fontconfig for a full
-// fallback list (a sort over every installed font) each time it loads the
-// font. Naming the one installed face avoids that; a glyph the face lacks
-// still falls back, looked up only when it is met. The lookup is in Qt's own
-// list: QFontDatabase::hasFamily() runs fontconfig's rules on every call.
-QString firstInstalledFamily(const QStringList &preferred, const QString &generic)
-{
-    const QStringList installed = QFontDatabase::families();
-    for (const QString &family : preferred) {
-        // A family that several foundries make is listed as "Family [Foundry]".
-        const QString withFoundry = family + QStringLiteral(" [");
-        if (std::any_of(installed.begin(), installed.end(), [&](const QString &name) {
-                return name.compare(family, Qt::CaseInsensitive) == 0 ||
-                       name.startsWith(withFoundry, Qt::CaseInsensitive);
-            }))
-            return family;
-    }
-    return generic;
-}
-
-void setTextColour(TextBox *box, const QColor &colour)
-{
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, colour);
-    box->setPalette(palette);
-}
+Rgb rgbOf(const QColor &c) { return {c.red(), c.green(), c.blue()}; }
 
 } // namespace
 
-CalculatorForm::CalculatorForm(Notifier *notifier, QWidget *parent)
+CalculatorForm::CalculatorForm(Notifier *notifier, char decimalSeparator, QWidget *parent)
     : QWidget(parent),
       m_ownNotifier(notifier ? nullptr
                              : std::make_unique<MessageBoxNotifier>(
-                                   this, toQString(FormLayout::kApplicationTitle))),
-      m_notices(notifier ? *notifier : *m_ownNotifier)
+                                   this, toQString(FormLayout::kApplicationTitle)))
 {
     setObjectName(QStringLiteral("CalculatorForm"));
     setWindowTitle(toQString(FormLayout::kWindowCaption));
     buildControls();
+    colourResults();
     m_store = std::make_unique<WidgetFieldStore>(m_boxes);
+    m_router = std::make_unique<EventRouter>(*m_store, notifier ? *notifier : *m_ownNotifier,
+                                             decimalSeparator);
+    connectControls();
     // The absolute layout does not reflow, so the window keeps its size.
     setFixedSize(px(FormLayout::kClientWidthTwips), px(FormLayout::kClientHeightTwips));
-
-    connect(findChild<CommandButton *>(QStringLiteral("Command1")), &CommandButton::activated, this,
-            &CalculatorForm::Command1_Click);
-    connect(findChild<CommandButton *>(QStringLiteral("Command2")), &CommandButton::activated, this,
-            &CalculatorForm::Command2_Click);
-    connect(textBox(FieldId::Text1), &TextBox::committedTextChanged, this,
-            &CalculatorForm::Text1_Change);
-    connect(textBox(FieldId::Text2), &TextBox::committedTextChanged, this,
-            &CalculatorForm::Text2_Change);
-
     textBox(FieldId::Text1)->setFocus();
 }
 
 CalculatorForm::~CalculatorForm() = default;
 
-QFont CalculatorForm::defaultFont()
+char CalculatorForm::systemDecimalSeparator()
 {
-    QFont font(firstInstalledFamily({QStringLiteral("Microsoft YaHei"),
-                                     QStringLiteral("WenQuanYi Micro Hei"),
-                                     QStringLiteral("Noto Sans CJK SC")},
-                                    QStringLiteral("sans-serif")));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(9);
-    return font;
-}
-
-QFont CalculatorForm::resultFont()
-{
-    // fontconfig does not know 宋体, so name the Song faces that stand in for it.
-    QFont font(firstInstalledFamily({QStringLiteral("宋体"), QStringLiteral("SimSun"),
-                                     QStringLiteral("AR PL UMing CN"),
-                                     QStringLiteral("Noto Serif CJK SC")},
-                                    QStringLiteral("serif")));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(12);
-    font.setWeight(QFont::Normal);
-    return font;
+    return decimalSeparatorFor(QLocale::system().decimalPoint().toStdString());
 }
 
 void CalculatorForm::buildControls()
 {
     QHash<QString, QWidget *> containers;
-    const QFont songFont = resultFont();
+    const QFont resultFont = FormFonts::result();
 
     for (const ControlSpec &spec : FormLayout::kControls) {
         QWidget *parent =
@@ -141,22 +91,16 @@ void CalculatorForm::buildControls()
             const FieldId id = *spec.field;
             auto *box = new TextBox(toQString(startupText(id)), parent);
             box->setReadOnly(isOutputField(id));
-            if (id == FieldId::Text4 || id == FieldId::Text6) {
-                box->setFont(songFont);
-                const Rgb c = id == FieldId::Text4 ? FormLayout::kNormalDamageColour
-                                                   : FormLayout::kFrenzyDamageColour;
-                setTextColour(box, QColor(c.red, c.green, c.blue));
-            }
+            if (id == FieldId::Text4 || id == FieldId::Text6)
+                box->setFont(resultFont);
             m_boxes[fieldIndex(id)] = box;
             widget = box;
             minimum = QSize(0, box->minimumSizeHint().height());
             break;
         }
-        case ControlSpec::Kind::Button: {
-            widget = new CommandButton(
-                toQString(spec.caption), [this] { return m_notices.isOpen(); }, parent);
+        case ControlSpec::Kind::Button:
+            widget = new CommandButton(toQString(spec.caption), parent);
             break;
-        }
         }
 
         widget->setObjectName(toQString(spec.name));
@@ -185,45 +129,57 @@ void CalculatorForm::buildControls()
     }
 }
 
-char CalculatorForm::decimalSeparator(const QLocale &locale)
+// What the toolkit tells, handed to the shared routing as it happens.
+void CalculatorForm::connectControls()
 {
-    const QString mark = locale.decimalPoint();
-    if (mark.size() != 1)
-        return '.';
-    const char16_t c = mark.front().unicode();
-    const bool usable = c > u' ' && c < 0x7f && !(c >= u'0' && c <= u'9') &&
-                        !(c >= u'A' && c <= u'Z') && !(c >= u'a' && c <= u'z') && c != u'+' &&
-                        c != u'-';
-    return usable ? static_cast<char>(c) : '.';
+    using Button = EventRouter::Button;
+    for (const auto &[name, button] :
+         {std::pair{"Command1", Button::Command1}, std::pair{"Command2", Button::Command2}}) {
+        auto *widget = findChild<CommandButton *>(QString::fromLatin1(name));
+        connect(widget, &QAbstractButton::pressed, this,
+                [this, b = button] { m_router->pressBegan(b); });
+        connect(widget, &QAbstractButton::clicked, this,
+                [this, b = button] { m_router->pressCompleted(b); });
+    }
+    for (FieldId id : kAllFields) {
+        TextBox *box = textBox(id);
+        connect(box, &QLineEdit::textChanged, this,
+                [this, id](const QString &text) { m_router->textChanged(id, text.toStdString()); });
+        connect(box, &TextBox::compositionStarted, this,
+                [this, id] { m_router->compositionStarted(id); });
+        connect(box, &TextBox::compositionEnded, this,
+                [this, id, box] { m_router->compositionEnded(id, box->text().toStdString()); });
+    }
 }
 
-// While a notice is open the window takes no input, but not every path into
-// it (a screen reader's actions, for one) asks the window system first, so
-// each handler checks. A check nested in the reset still runs: no notice is
-// open then.
-
-void CalculatorForm::Command1_Click()
+void CalculatorForm::colourResults()
 {
-    if (!m_notices.isOpen())
-        runDamageCalculation(*m_store, m_notices, decimalSeparator(QLocale::system()));
+    for (const auto &[id, colour] : {std::pair{FieldId::Text4, FormLayout::kNormalDamageColour},
+                                     std::pair{FieldId::Text6, FormLayout::kFrenzyDamageColour}}) {
+        TextBox *box = textBox(id);
+        QPalette palette = box->palette();
+        // The window's own palette: the boxes take their background from it,
+        // and theirs may not have followed a change yet. Styles paint a
+        // read-only box in the base colour or the window's, so the text
+        // must stand out from both.
+        const QPalette &own = this->palette();
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            const Rgb shown =
+                readableOn(readableOn(colour, rgbOf(own.color(group, QPalette::Base))),
+                           rgbOf(own.color(group, QPalette::Window)));
+            palette.setColor(group, QPalette::Text, QColor(shown.red, shown.green, shown.blue));
+        }
+        box->setPalette(palette);
+    }
 }
 
-void CalculatorForm::Command2_Click()
+void CalculatorForm::changeEvent(QEvent *event)
 {
-    if (!m_notices.isOpen())
-        resetFields(*m_store);
-}
-
-void CalculatorForm::Text1_Change()
-{
-    if (!m_notices.isOpen())
-        checkRawDamage(*m_store, m_notices, decimalSeparator(QLocale::system()));
-}
-
-void CalculatorForm::Text2_Change()
-{
-    if (!m_notices.isOpen())
-        checkElementCorrection(*m_store, m_notices, decimalSeparator(QLocale::system()));
+    // A new palette (a dark theme switched on, say) may leave the fixed
+    // colours unreadable.
+    if (event->type() == QEvent::PaletteChange)
+        colourResults();
+    QWidget::changeEvent(event);
 }
 
 } // namespace taruk

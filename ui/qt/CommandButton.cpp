@@ -2,22 +2,11 @@
 
 #include <QKeyEvent>
 
-#include <utility>
-
 namespace taruk {
 
-CommandButton::CommandButton(const QString &caption, std::function<bool()> blocked, QWidget *parent)
-    : QPushButton(caption, parent),
-      m_blocked(std::move(blocked))
+CommandButton::CommandButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
 {
     setAutoDefault(false);
-    connect(this, &QAbstractButton::pressed, this, [this] { m_pressAccepted = !m_blocked(); });
-    connect(this, &QAbstractButton::clicked, this, [this] {
-        const bool accepted = m_pressAccepted && !m_blocked();
-        m_pressAccepted = false;
-        if (accepted)
-            emit activated();
-    });
 }
 
 void CommandButton::keyPressEvent(QKeyEvent *event)

@@ -2,33 +2,19 @@
 
 #include <QPushButton>
 
-#include <functional>
-
 namespace taruk {
 
 // A push button of the calculator. Enter presses it when it has the focus,
-// as Space does and as on Windows; it is never a default button.
-//
-// activated() is its press: it fires on a click, unless the window was
-// blocked (a notice open) when the press began or when it completes. A
-// screen reader's "press" action clicks the button after a delay and
-// without asking whether a modal box is open, so the check cannot be left
-// to the window system.
+// as Space does and as on Windows; it is never a default button. Its press
+// reaches the window as pressed() and then clicked().
 class CommandButton : public QPushButton {
     Q_OBJECT
 
 public:
-    CommandButton(const QString &caption, std::function<bool()> blocked, QWidget *parent);
-
-signals:
-    void activated();
+    CommandButton(const QString &caption, QWidget *parent);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    std::function<bool()> m_blocked;
-    bool m_pressAccepted = false;
 };
 
 } // namespace taruk

@@ -3,6 +3,7 @@
 #include <QInputMethodEvent>
 
 #include <limits>
+#include <utility>
 
 namespace taruk {
 
@@ -10,13 +11,13 @@ TextBox::TextBox(const QString &text, QWidget *parent) : QLineEdit(text, parent)
 {
     // Keep whatever is typed or pasted, however long.
     setMaxLength(std::numeric_limits<int>::max());
-    connect(this, &QLineEdit::textChanged, this, &TextBox::onTextChanged);
 }
 
 void TextBox::writeText(const QString &text)
 {
-    m_composing = false;
-    setText(text); // the checks run in here, before it returns
+    setText(text); // the change is reported in here
+    if (std::exchange(m_composing, false))
+        emit compositionEnded();
     // setText leaves the cursor at the end, which scrolls a long result so
     // that only its tail shows.
     setCursorPosition(0);
@@ -27,20 +28,13 @@ void TextBox::inputMethodEvent(QInputMethodEvent *event)
     const bool composingAfter = !event->preeditString().isEmpty();
     if (!m_composing && composingAfter && !isReadOnly()) {
         m_composing = true;
-        m_textBeforeComposing = text();
+        emit compositionStarted(); // before Qt removes the selection
     }
     QLineEdit::inputMethodEvent(event);
     if (m_composing && !composingAfter) {
         m_composing = false;
-        if (text() != m_textBeforeComposing)
-            emit committedTextChanged();
+        emit compositionEnded();
     }
-}
-
-void TextBox::onTextChanged()
-{
-    if (!m_composing)
-        emit committedTextChanged();
 }
 
 } // namespace taruk

@@ -4,13 +4,12 @@
 
 namespace taruk {
 
-// A single-line text box as the calculator's fields need it.
-//
-// committedTextChanged() fires for every change of the text the user has
-// committed, but not while an input method is still composing: Qt removes a
-// selection as soon as a composition starts, and a check must not judge that
-// half-typed state. Once the composition ends, the signal fires if the text
-// then differs from the text before it began.
+// A single-line text box as the calculator's fields need it: it keeps
+// whatever is typed or pasted, however long, and tells when an input method
+// starts and ends composing in it. Qt removes a selection as soon as a
+// composition starts and shows the composition in the box, so a change seen
+// between compositionStarted() and compositionEnded() is not the user's text
+// yet.
 class TextBox : public QLineEdit {
     Q_OBJECT
 
@@ -18,21 +17,19 @@ public:
     TextBox(const QString &text, QWidget *parent);
 
     // Replaces the text as the program does (not the user): any composition
-    // is over, the change is reported at once, and the box shows the new
-    // text from its first character, as a Windows edit box does.
+    // is over, the change is reported before this returns, and the box shows
+    // the new text from its first character, as a Windows edit box does.
     void writeText(const QString &text);
 
 signals:
-    void committedTextChanged();
+    void compositionStarted();
+    void compositionEnded();
 
 protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
-    void onTextChanged();
-
     bool m_composing = false;
-    QString m_textBeforeComposing;
 };
 
 } // namespace taruk
