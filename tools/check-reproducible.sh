@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds what a user downloads twice, in two build directories at different
+# paths, and fails unless both give the same bytes: the .deb, and the
+# Windows program with its release zip. Expects the packages that
+# "tools/setup.sh package" installs. Takes a few minutes on two cores.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/taruk-reproducible.XXXXXX")
+trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
+jobs=$(nproc)
+
+build_deb() { # dir
+    cmake -S "$root" -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARUK_BUILD_TESTS=OFF \
+        -DTARUK_BUILD_BENCHMARKS=OFF >/dev/null
+    cmake --build "$1" --parallel "$jobs" >/dev/null
+    (cd "$1" && cpack -G DEB >/dev/null)
+}
+build_windows() { # dir
+    cmake -S "$root" -B "$1" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" \
+        -DCMAKE_BUILD_TYPE=MinSizeRel -DTARUK_BUILD_TESTS=OFF >/dev/null
+    cmake --build "$1" --parallel "$jobs" --target taruk_release_zip >/dev/null
+}
+
+status=0
+for kind in deb windows; do
+    "build_$kind" "$work/first-$kind"
+    "build_$kind" "$work/second/$kind"
+    case $kind in
+    deb) files=(taruk-calculator_*.deb) ;;
+    windows) files=(taruk-calculator.exe taruk-calculator-*-win32.zip) ;;
+    esac
+    for pattern in "${files[@]}"; do
+        first=$(cd "$work/first-$kind" && compgen -G "$pattern" | head -1) ||
+            { echo "check-reproducible: no $pattern was built" >&2; exit 1; }
+        if cmp -s "$work/first-$kind/$first" "$work/second/$kind/$first"; then
+            echo "$first: the same bytes twice ($(sha256sum <"$work/first-$kind/$first" | cut -c1-16)…)"
+        else
+            echo "check-reproducible: $first differs between two builds of the same sources" >&2
+            status=1
+        fi
+    done
+done
+exit $status
