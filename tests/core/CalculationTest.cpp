@@ -65,27 +65,9 @@ const Texts kExample = merge(allCounters("5"), {{F::Text1, "5000"},
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, Calculation,
+    // The worked example, the ceiling and the start-up texts are scenarios
+    // of the window (ui/form/ScenarioTable.cpp), played over the core too.
     testing::Values(
-        CalcCase{"StartupTexts",
-                 {},
-                 {{F::Text3, "0"}, {F::Text22, "0"}, {F::Text4, "1"}, {F::Text6, "1.5"}},
-                 {}},
-        // S = 5330, F = 1.6, 1.2 * 1.6 * 5330 = 10233.6; 1.2 * 10233.6 * 1.5.
-        CalcCase{
-            "FullExample",
-            kExample,
-            {{F::Text3, "60"}, {F::Text22, "300"}, {F::Text4, "10233.6"}, {F::Text6, "18420.48"}},
-            {}},
-        CalcCase{"CeilingItselfPasses",
-                 {{F::Text1, "12800"}, {F::Text2, "1.4"}, {F::Text5, "100"}},
-                 {{F::Text4, "17920"}, {F::Text6, "53760"}},
-                 {}},
-        CalcCase{"AboveCeilingComputesThenWarns",
-                 {{F::Text1, "13000"}},
-                 {{F::Text4, "13000"}, {F::Text6, "19500"}},
-                 {M::kRawDamageWrong}},
-        CalcCase{
-            "BelowOnePassesHere", {{F::Text1, "0.5"}}, {{F::Text4, "0.5"}, {F::Text6, "0.75"}}, {}},
         CalcCase{"NegativeAndOutOfRangeAreComputed",
                  {{F::Text1, "-10"}, {F::Text2, "3"}, {F::Text7, "250"}},
                  {{F::Text3, "250"}, {F::Text4, "-105"}, {F::Text6, "-157.5"}},
@@ -148,10 +130,6 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"LaterStepReadsDisplayedValue",
                  {{F::Text7, "-99.99999999999999"}, {F::Text10, "1e20"}},
                  {{F::Text3, "-100"}, {F::Text22, "1E+20"}, {F::Text4, "0"}, {F::Text6, "0"}},
-                 {}},
-        CalcCase{"FullWidthInput",
-                 {{F::Text1, "１０００"}, {F::Text5, "５０"}},
-                 {{F::Text4, "1000"}, {F::Text6, "2250"}},
                  {}}),
     [](const auto &info) { return info.param.name; });
 

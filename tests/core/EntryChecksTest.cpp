@@ -70,17 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"CorrectionOverflow", FieldId::Text2, "1e999", kBoth}),
     [](const auto &info) { return info.param.name; });
 
-TEST(EntryCheckTyping, RawDamageWarnsOnlyAtLastKeystroke)
-{
-    WiredStore w;
-    std::vector<std::size_t> noticeCounts;
-    for (const char *text : {"1", "13", "130", "1300", "13000"}) {
-        w.store.setText(FieldId::Text1, text);
-        noticeCounts.push_back(w.notifier.messages.size());
-    }
-    EXPECT_EQ(noticeCounts, (std::vector<std::size_t>{0, 0, 0, 0, 1}));
-}
-
 TEST(EntryCheckTyping, OtherFieldsHaveNoCheck)
 {
     WiredStore w;

@@ -1,5 +1,4 @@
 #include "core/Reset.h"
-#include "core/DamageCalculation.h"
 #include "tests/core/WiredStore.h"
 
 #include <gtest/gtest.h>
@@ -64,21 +63,6 @@ TEST(Reset, RunsBothChecksWithoutNotice)
     taruk::resetFields(w.store);
 
     EXPECT_EQ(seen, (std::vector<std::string>{"1:x", "2:1"}));
-    EXPECT_TRUE(w.notifier.messages.empty());
-}
-
-TEST(Reset, CalculationAfterResetMatchesStartup)
-{
-    WiredStore w;
-    w.fill({{F::Text1, "5000"}, {F::Text5, "20"}});
-    taruk::runDamageCalculation(w.store, w.notifier);
-    taruk::resetFields(w.store);
-    EXPECT_EQ(w.store.getText(F::Text4), "");
-    EXPECT_EQ(w.store.getText(F::Text6), "");
-
-    taruk::runDamageCalculation(w.store, w.notifier);
-    EXPECT_EQ(w.store.getText(F::Text4), "1");
-    EXPECT_EQ(w.store.getText(F::Text6), "1.5");
     EXPECT_TRUE(w.notifier.messages.empty());
 }
 
