@@ -30,6 +30,7 @@ echo "Built $exe ($(stat -c %s "$exe") bytes)"
 . "$root/tools/headless.sh"
 cleanup() {
     [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
+    WINEPREFIX=$build/wineprefix-own-font-names wineserver -k 2>/dev/null || true
     [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
 }

@@ -15,14 +15,14 @@ class UserInput {
 public:
     explicit UserInput(std::function<void()> pump) : m_pump(std::move(pump)) {}
 
-    // A left click in the middle of the control.
-    void click(HWND control)
+    // A click in the middle of the control, with the left button unless told.
+    void click(HWND control, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP)
     {
         RECT r;
         GetWindowRect(control, &r);
         SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        mouse(MOUSEEVENTF_LEFTDOWN);
-        mouse(MOUSEEVENTF_LEFTUP);
+        mouse(down);
+        mouse(up);
     }
 
     // Each character as one key typed (UTF-16 units, as an input method sends them).
