@@ -2,7 +2,8 @@
 // reads no command line, file or registry value of its own.
 #include "ui/win/Program.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+// The parameters named as <winbase.h> declares them.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int nShowCmd)
 {
-    return taruk::win::runProgram(instance, showCommand);
+    return taruk::win::runProgram(hInstance, nShowCmd);
 }

@@ -53,8 +53,10 @@ public:
                 continue;
             for (WORD k : chord)
                 virtualKey(k, 0);
-            for (auto k = chord.rbegin(); k != chord.rend(); ++k)
-                virtualKey(*k, KEYEVENTF_KEYUP);
+            // Released in the reverse order: the modifier last.
+            std::vector<WORD> releases(chord.rbegin(), chord.rend());
+            for (WORD k : releases)
+                virtualKey(k, KEYEVENTF_KEYUP);
             return true;
         }
         return false;
