@@ -14,18 +14,9 @@ done
 [ -f "$build/taruk-calculator.exe" ] || { echo "$0: build the program first" >&2; exit 1; }
 
 . "$root/tools/headless.sh"
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-}
-trap cleanup EXIT
-start_private_display
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-sleep 0.5
+trap stop_wine_desktop EXIT
 export WINEPREFIX=$build/wineprefix
-start_warm_wineserver
+start_wine_desktop
 LANG=zh_CN.UTF-8 LC_ALL= "$root/tools/wine-run.sh" "$build/taruk-calculator.exe" &
 
 window=

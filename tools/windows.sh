@@ -32,22 +32,12 @@ echo "Built $exe ($(stat -c %s "$exe") bytes)"
 
 . "$root/tools/headless.sh"
 cleanup() {
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
     WINEPREFIX=$build/wineprefix-own-font-names wineserver -k 2>/dev/null || true
-    [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    stop_wine_desktop
 }
 trap cleanup EXIT
-
-start_private_display
-# A window manager, as on a desktop: without one Wine waits two seconds for
-# each window it unmaps, and activation is not what a user gets.
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-sleep 0.5
-
 # One Wine prefix for the build directory, made once; a wineserver kept up
 # for the whole run, so that each test does not start its own.
 export WINEPREFIX=$build/wineprefix
-start_warm_wineserver
+start_wine_desktop
 (cd "$build" && ctest --output-on-failure --timeout 300)
