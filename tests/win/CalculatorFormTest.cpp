@@ -215,6 +215,20 @@ TEST_F(CalculatorFormTest, ResultBoxesPaintInTheirColours)
     }
 }
 
+// A high-contrast scheme turned on or off changes the results' colours:
+// they must be drawn again.
+TEST_F(CalculatorFormTest, ResultsRepaintWhenTheColourSchemeChanges)
+{
+    for (UINT message : {WM_SYSCOLORCHANGE, WM_SETTINGCHANGE}) {
+        SCOPED_TRACE(message);
+        for (const char *name : {"Text4", "Text6"})
+            ValidateRect(control(name), nullptr);
+        SendMessageW(form->window(), message, 0, 0);
+        for (const char *name : {"Text4", "Text6"})
+            EXPECT_TRUE(GetUpdateRect(control(name), nullptr, FALSE)) << name;
+    }
+}
+
 TEST_F(CalculatorFormTest, ResultsShowTheirFirstDigit)
 {
     fill(FieldId::Text1, "5333");

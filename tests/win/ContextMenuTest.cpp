@@ -121,7 +121,8 @@ void CALLBACK readAndCloseMenu(HWND timerWindow, UINT, UINT_PTR, DWORD)
     EndMenu();
 }
 
-// The menu opens from the mouse and from the keyboard (Shift+F10), where
+// The menu opens from the mouse and from the keyboard (Shift+F10, the menu
+// key), where
 // the user is: at the pointer, or under the box.
 TEST_F(ContextMenuTest, OpensWhereTheUserAsks)
 {
@@ -137,6 +138,11 @@ TEST_F(ContextMenuTest, OpensWhereTheUserAsks)
          [](ContextMenuTest &t) {
              t.user.click(t.box(FieldId::Text2));
              t.user.key("Shift+F10");
+         }},
+        {"the menu key",
+         [](ContextMenuTest &t) {
+             t.user.click(t.box(FieldId::Text2));
+             t.user.key("Menu");
          }},
     };
     for (const auto &row : rows) {

@@ -35,7 +35,7 @@ public:
     }
 
     // "Tab", "Shift+Tab", "Enter", "Escape", "Space", "Backspace", "Ctrl+A",
-    // "Shift+F10"; false for a name it does not know.
+    // "Shift+F10", "Menu" (the menu key); false for a name it does not know.
     bool key(std::string_view name)
     {
         const std::vector<std::pair<std::string_view, std::vector<WORD>>> keys = {
@@ -47,6 +47,7 @@ public:
             {"Backspace", {VK_BACK}},
             {"Ctrl+A", {VK_CONTROL, 'A'}},
             {"Shift+F10", {VK_SHIFT, VK_F10}},
+            {"Menu", {VK_APPS}},
         };
         for (const auto &[known, chord] : keys) {
             if (known != name)
