@@ -29,3 +29,21 @@ start_warm_wineserver() {
     # tested.
     "$tools/wine-run.sh" wineboot >/dev/null 2>&1
 }
+
+# A private display with a window manager, as on a desktop (without one Wine
+# waits two seconds for each window it unmaps, and activation is not what a
+# user gets), and a warm wineserver for $WINEPREFIX. Sets WM_PID.
+start_wine_desktop() {
+    start_private_display
+    openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    sleep 0.5
+    start_warm_wineserver
+}
+
+# Ends what start_wine_desktop started.
+stop_wine_desktop() {
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
+    [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}

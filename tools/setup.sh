@@ -15,11 +15,13 @@ base_packages=(cmake g++ make qt6-base-dev libgl-dev qt6-translations-l10n
                fonts-wqy-microhei fonts-arphic-uming)
 # What turns a build into a checked .deb.
 package_packages=(dpkg-dev file lintian)
-# The Windows program, cross-compiled with mingw-w64; its tests run under
-# 32-bit Wine on Xvfb, with a window manager (without one Wine waits on
-# every window it closes).
-windows_packages=(cmake make g++-mingw-w64-i686 googletest wine wine32:i386 xvfb openbox
-                  fonts-arphic-uming fonts-wqy-microhei file)
+# The Windows program, cross-compiled with mingw-w64 (with its tests, built
+# from Debian's GoogleTest sources).
+windows_packages=(cmake make g++-mingw-w64-i686 googletest)
+# Its tests run under 32-bit Wine on Xvfb, with a window manager (without one
+# Wine waits on every window it closes), and clang-tidy checks its sources.
+windows_test_packages=(wine wine32:i386 xvfb openbox fonts-arphic-uming fonts-wqy-microhei file
+                       clang-tidy)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -54,12 +56,12 @@ install_missing() {
     rm -f "$log"
 }
 
-install_windows_packages() {
+install_windows_test_packages() {
     # wine32 is an i386 package.
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         as_root dpkg --add-architecture i386
     fi
-    install_missing "${windows_packages[@]}"
+    install_missing "${windows_packages[@]}" "${windows_test_packages[@]}"
 }
 
 werror=OFF
@@ -144,7 +146,7 @@ test)
         -DTARUK_BUILD_TESTS=OFF -DTARUK_BUILD_BENCHMARKS=OFF -DTARUK_FUZZ_SECONDS="$seconds"
     run_ctest "$build-fuzz" "fuzzing ($seconds s a target)"
 
-    install_windows_packages
+    install_windows_test_packages
     echo "== the Windows program, its core and window tests under Wine"
     log=$(mktemp "${TMPDIR:-/tmp}/taruk-windows.XXXXXX")
     if "$root/tools/windows.sh" test >"$log" 2>&1; then
@@ -157,7 +159,7 @@ test)
     fi
     ;;
 windows)
-    install_windows_packages
+    install_missing "${windows_packages[@]}"
     exec "$root/tools/windows.sh" build
     ;;
 *)

@@ -18,9 +18,12 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TARUK_WINDOWS_BUILD_DIR:-$root/build-windows}
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
+# The tests need every check: a missing tool (clang-tidy) is an error there.
+strict=OFF
+[ "$mode" = test ] && strict=ON
 
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DTARUK_WERROR=$werror >/dev/null
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DTARUK_WERROR=$werror -DTARUK_REQUIRE_ALL_CHECKS=$strict >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 exe=$build/taruk-calculator.exe
 [ -f "$exe" ] || { echo "$exe was not built" >&2; exit 1; }
@@ -29,21 +32,12 @@ echo "Built $exe ($(stat -c %s "$exe") bytes)"
 
 . "$root/tools/headless.sh"
 cleanup() {
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
-    [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    WINEPREFIX=$build/wineprefix-own-font-names wineserver -k 2>/dev/null || true
+    stop_wine_desktop
 }
 trap cleanup EXIT
-
-start_private_display
-# A window manager, as on a desktop: without one Wine waits two seconds for
-# each window it unmaps, and activation is not what a user gets.
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-sleep 0.5
-
 # One Wine prefix for the build directory, made once; a wineserver kept up
 # for the whole run, so that each test does not start its own.
 export WINEPREFIX=$build/wineprefix
-start_warm_wineserver
+start_wine_desktop
 (cd "$build" && ctest --output-on-failure --timeout 300)

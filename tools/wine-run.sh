@@ -3,7 +3,9 @@
 # cross-compiled tests. The prefix is $WINEPREFIX, or "wineprefix" in the build
 # directory that holds the program; it is made on first use (slow) and reused.
 # Chinese text needs a CJK font, so the Windows faces the program asks for are
-# mapped to fonts Debian installs (fonts-arphic-uming, fonts-wqy-microhei).
+# mapped to fonts Debian installs (fonts-arphic-uming, fonts-wqy-microhei);
+# with TARUK_WINE_FONT_ALIASES=no they are not, and the fonts go by their own
+# names only, as on a Windows without YaHei or 宋体.
 set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: $0 program.exe [arguments...]" >&2; exit 2; }
 
@@ -24,6 +26,11 @@ make_prefix() {
     local tmp=$WINEPREFIX.new reg
     rm -rf "$tmp"
     WINEPREFIX=$tmp wineboot --init >/dev/null 2>&1
+    if [ "${TARUK_WINE_FONT_ALIASES:-yes}" = no ]; then
+        WINEPREFIX=$tmp wineserver -w
+        mv "$tmp" "$WINEPREFIX"
+        return
+    fi
     reg=$(mktemp --suffix=.reg)
     # regedit reads UTF-16 files: the face names are Chinese.
     iconv -f UTF-8 -t UTF-16 >"$reg" <<'REG'

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "tests/win/CallbackNotifier.h"
+#include "tests/win/StandInNotifier.h"
+#include "tests/win/UserInput.h"
 #include "ui/form/FormLayout.h"
 #include "ui/win/CalculatorForm.h"
 #include "ui/win/Utf16.h"
@@ -10,9 +11,8 @@
 #include <memory>
 #include <string>
 
-// The real Windows window, shown and active, with its notices recorded.
-// Public, so that table rows can act on it.
-// Input goes in as messages, the way the system delivers it.
+// The real Windows window, shown and in the foreground, with its notices
+// recorded by a stand-in box. Public, so that table rows can act on it.
 class WinFormFixture : public testing::Test {
 public:
     void SetUp() override { open('.'); }
@@ -20,8 +20,11 @@ public:
     void open(char decimalSeparator)
     {
         form.reset();
+        notifier.messages.clear();
         form = std::make_unique<taruk::win::CalculatorForm>(GetModuleHandleW(nullptr), &notifier,
                                                             decimalSeparator);
+        ASSERT_TRUE(form->created());
+        notifier.owner = form->window();
         form->show(SW_SHOWNORMAL);
         SetForegroundWindow(form->window());
         pump();
@@ -37,17 +40,21 @@ public:
         }
     }
 
+    // The program's message loop until it is idle: what the X server sends
+    // (focus, pointer) may follow a moment after the input itself.
     void pump()
     {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT)
-                continue;
-            if (!form || !form->preTranslateMessage(message)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
+        do {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (message.message == WM_QUIT)
+                    continue;
+                if (!form || !form->preTranslateMessage(message)) {
+                    TranslateMessage(&message);
+                    DispatchMessageW(&message);
+                }
             }
-        }
+        } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT) != WAIT_TIMEOUT);
     }
 
     HWND box(taruk::FieldId id) const { return form->textBox(id); }
@@ -71,7 +78,7 @@ public:
         SendMessageW(box(id), EM_REPLACESEL, TRUE,
                      reinterpret_cast<LPARAM>(taruk::win::toUtf16(text).c_str()));
     }
-    // Writes the text as the program itself would, without a notice recorded.
+    // Writes the text without a notice recorded.
     void fill(taruk::FieldId id, const std::string &text)
     {
         type(id, text);
@@ -79,20 +86,7 @@ public:
     }
     void click(std::string_view button) { SendMessageW(control(button), BM_CLICK, 0, 0); }
 
-    // A key as the message loop sees it: through IsDialogMessage first.
-    void key(WPARAM virtualKey)
-    {
-        MSG down = {GetFocus(), WM_KEYDOWN, virtualKey, 1, 0, {}};
-        if (!form->preTranslateMessage(down)) {
-            TranslateMessage(&down);
-            DispatchMessageW(&down);
-        }
-        MSG up = {GetFocus(), WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001), 0, {}};
-        if (!form->preTranslateMessage(up))
-            DispatchMessageW(&up);
-        pump();
-    }
-
-    CallbackNotifier notifier;
+    StandInNotifier notifier;
     std::unique_ptr<taruk::win::CalculatorForm> form;
+    UserInput user{[this] { pump(); }};
 };

@@ -30,4 +30,14 @@ UINT windowDpi(HWND window)
     return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 
+std::optional<SIZE> frameAtDpi(DWORD style, DWORD exStyle, UINT dpi)
+{
+    using AdjustFn = BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT);
+    const auto adjust = user32Function<AdjustFn>("AdjustWindowRectExForDpi");
+    RECT rect = {0, 0, 0, 0};
+    if (!adjust || !adjust(&rect, style, FALSE, exStyle, dpi))
+        return std::nullopt;
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
 } // namespace taruk::win

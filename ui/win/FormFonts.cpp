@@ -5,6 +5,8 @@
 #include "ui/win/Utf16.h"
 
 #include <cwchar>
+#include <initializer_list>
+#include <string>
 
 namespace taruk::win {
 
@@ -12,46 +14,67 @@ namespace {
 
 constexpr int kUiPointSize = 9;
 
-int CALLBACK markFound(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found)
+int CALLBACK keepFirstFace(const LOGFONTW *font, const TEXTMETRICW *, DWORD, LPARAM found)
 {
-    *reinterpret_cast<bool *>(found) = true;
+    // '@' names the vertical variant of a face, which draws text rotated.
+    if (font->lfFaceName[0] == L'@')
+        return 1;
+    *reinterpret_cast<std::wstring *>(found) = font->lfFaceName;
     return 0; // one is enough
 }
 
-bool fontInstalled(const wchar_t *face)
+// The installed face of that name in that character set, or the first
+// installed face of the set for an empty name; empty when there is none.
+std::wstring installedFace(const wchar_t *face, BYTE charSet)
 {
     LOGFONTW wanted = {};
-    wanted.lfCharSet = DEFAULT_CHARSET;
+    wanted.lfCharSet = charSet;
     wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
-    bool found = false;
+    std::wstring found;
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &wanted, markFound, reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExW(screen, &wanted, keepFirstFace, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, screen);
     return found;
+}
+
+// The first of the preferred faces that is installed; else, so that Chinese
+// is still drawn on a system with none of them, the first face with the
+// Chinese (GB2312) character set.
+std::wstring chineseFace(std::initializer_list<const wchar_t *> preferred)
+{
+    for (const wchar_t *face : preferred)
+        if (!installedFace(face, DEFAULT_CHARSET).empty())
+            return face;
+    return installedFace(L"", GB2312_CHARSET);
+}
+
+LOGFONTW fontOf(const std::wstring &face, int points, UINT dpi, BYTE charSet)
+{
+    LOGFONTW font = {};
+    wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    font.lfHeight = fontHeight(points, dpi);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = charSet;
+    return font;
 }
 
 } // namespace
 
 LOGFONTW FormFonts::uiFont(UINT dpi)
 {
-    LOGFONTW font = {};
     // The Chinese UI faces of Windows. A zh-CN system uses them as its
     // message font anyway; on any other system they still give proper
     // Chinese glyphs where the message font (Segoe UI, Tahoma) has none.
-    for (const wchar_t *face : {L"Microsoft YaHei UI", L"Microsoft YaHei"}) {
-        if (fontInstalled(face)) {
-            wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-            font.lfHeight = fontHeight(kUiPointSize, dpi);
-            font.lfWeight = FW_NORMAL;
-            font.lfCharSet = DEFAULT_CHARSET;
-            font.lfQuality = CLEARTYPE_QUALITY;
-            return font;
-        }
+    const std::wstring face = chineseFace({L"Microsoft YaHei UI", L"Microsoft YaHei", L"宋体"});
+    if (!face.empty()) {
+        LOGFONTW font = fontOf(face, kUiPointSize, dpi, DEFAULT_CHARSET);
+        font.lfQuality = CLEARTYPE_QUALITY;
+        return font;
     }
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    font = metrics.lfMessageFont;
+    LOGFONTW font = metrics.lfMessageFont;
     // The metrics are for the system DPI; scale them to this window's.
     font.lfHeight =
         MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(windowDpi(nullptr)));
@@ -60,13 +83,11 @@ LOGFONTW FormFonts::uiFont(UINT dpi)
 
 LOGFONTW FormFonts::resultFont(UINT dpi)
 {
-    LOGFONTW font = {};
-    const std::wstring face = toUtf16(FormLayout::kResultFace);
-    wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-    font.lfHeight = fontHeight(FormLayout::kResultPointSize, dpi);
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = GB2312_CHARSET;
-    return font;
+    const std::wstring song = toUtf16(FormLayout::kResultFace);
+    std::wstring face = chineseFace({song.c_str()});
+    if (face.empty())
+        face = song; // the font mapper's choice
+    return fontOf(face, FormLayout::kResultPointSize, dpi, GB2312_CHARSET);
 }
 
 FormFonts::FormFonts(UINT dpi)

@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace taruk::win {
 
-// The window's two fonts at one DPI: the system's Chinese UI font for every
-// control, and 宋体 12 pt for the two result boxes. Owns the GDI handles.
+// The window's two fonts at one DPI, each with Chinese glyphs wherever the
+// system has any: 9 pt for every control, and 宋体 12 pt for the two result
+// boxes. Owns the GDI handles.
 class FormFonts {
 public:
     explicit FormFonts(UINT dpi);
@@ -18,9 +17,11 @@ public:
     HFONT ui() const { return m_ui; }
     HFONT result() const { return m_result; }
 
-    // Microsoft YaHei UI (Windows 8 and later) or Microsoft YaHei (Windows 7)
-    // where installed, else the system's message font.
+    // Microsoft YaHei UI (Windows 8 and later), Microsoft YaHei (Windows 7)
+    // or 宋体 where installed, else another face with Chinese glyphs, else
+    // the system's message font.
     static LOGFONTW uiFont(UINT dpi);
+    // 宋体 where installed, else another face with Chinese glyphs.
     static LOGFONTW resultFont(UINT dpi);
 
 private:

@@ -4,21 +4,19 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace taruk::win {
 
-// Each notice is a modal MessageBoxW owned by the window: OK only, no icon,
+// Each notice is a modal message box owned by the window: 确定 only, no icon,
 // the application's title as caption. The owner is disabled while it is open.
 class MessageBoxNotifier : public Notifier {
 public:
-    explicit MessageBoxNotifier(HWND owner);
+    // The window is made after its notifier.
+    void setOwner(HWND owner) { m_owner = owner; }
 
     void notify(std::string_view message) override;
 
 private:
-    HWND m_owner;
-    std::wstring m_caption;
+    HWND m_owner = nullptr;
 };
 
 } // namespace taruk::win

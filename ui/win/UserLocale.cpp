@@ -1,17 +1,21 @@
 #include "ui/win/UserLocale.h"
 
+#include "ui/form/DecimalSeparator.h"
+#include "ui/win/Utf16.h"
+
 #include <windows.h>
 
 namespace taruk::win {
 
 char userDecimalSeparator()
 {
-    wchar_t separator[8] = {};
-    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
-    // length counts the terminating zero.
-    if (length == 2 && separator[0] > L' ' && separator[0] < 0x7f)
-        return static_cast<char>(separator[0]);
-    return '.';
+    // At most four characters with the terminating zero.
+    wchar_t mark[8] = {};
+    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, mark, 8);
+    if (length <= 1)
+        return decimalSeparatorFor({});
+    return decimalSeparatorFor(
+        toUtf8(std::wstring_view(mark, static_cast<std::size_t>(length - 1))));
 }
 
 } // namespace taruk::win

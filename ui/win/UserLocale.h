@@ -2,8 +2,8 @@
 
 namespace taruk::win {
 
-// The decimal separator of the user's locale (Control Panel, Region), or '.'
-// where the locale's separator is not a single ASCII character.
+// The decimal separator of the user's locale (Control Panel, Region) as the
+// core can use it: see taruk::decimalSeparatorFor.
 char userDecimalSeparator();
 
 } // namespace taruk::win

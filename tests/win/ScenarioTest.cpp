@@ -1,0 +1,59 @@
+#include "tests/form/ScenarioParams.h"
+#include "tests/win/WinFormFixture.h"
+
+using Act = taruk::ScenarioStep::Act;
+
+namespace {
+
+// The shared scenarios played through the real window as a user plays them:
+// mouse clicks and keys through SendInput and the message loop, every
+// notice shown by a box that takes the activation as a modal box does.
+class WinScenario : public WinFormFixture, public testing::WithParamInterface<taruk::Scenario> {
+public:
+    void SetUp() override {}
+
+    void play(const taruk::ScenarioStep &step)
+    {
+        switch (step.act) {
+        case Act::Replace:
+            user.click(control(step.target));
+            user.key("Ctrl+A");
+            if (step.text.empty())
+                user.key("Backspace");
+            else
+                user.type(taruk::win::toUtf16(step.text));
+            break;
+        case Act::Type:
+            user.type(taruk::win::toUtf16(step.text));
+            break;
+        case Act::Key:
+            ASSERT_TRUE(user.key(step.text)) << "no such key";
+            break;
+        case Act::Click:
+            user.click(control(step.target));
+            break;
+        }
+    }
+};
+
+TEST_P(WinScenario, ShowsWhatTheTableSays)
+{
+    const taruk::Scenario &scenario = GetParam();
+    open(scenario.decimalSeparator);
+    ASSERT_EQ(GetForegroundWindow(), form->window()) << "input would go elsewhere";
+    for (const taruk::ScenarioStep &step : scenario.steps) {
+        SCOPED_TRACE(describe(step));
+        notifier.messages.clear();
+        play(step);
+        EXPECT_EQ(notifier.messages, strings(step.notices));
+        if (!step.focus.empty()) {
+            EXPECT_EQ(nameOf(GetFocus()), step.focus);
+        }
+    }
+    for (const auto &[name, expected] : finalTexts(scenario))
+        EXPECT_EQ(taruk::win::toUtf8(taruk::win::windowText(control(name))), expected) << name;
+}
+
+TARUK_INSTANTIATE_SCENARIOS(WinScenario);
+
+} // namespace
