@@ -189,8 +189,11 @@ function fitToScreen() {
 }
 window.addEventListener('resize', fitToScreen);
 
+// The mark of the user's languages, as the browser lists them (the default
+// locale of Intl can be another, e.g. en-US in headless Chromium).
 function decimalMark() {
-  const part = new Intl.NumberFormat().formatToParts(1.5).find((p) => p.type === 'decimal');
+  const format = new Intl.NumberFormat(navigator.languages);
+  const part = format.formatToParts(1.5).find((p) => p.type === 'decimal');
   return part ? part.value : '.';
 }
 
