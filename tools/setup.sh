@@ -3,7 +3,9 @@
 #   run      opens the calculator;
 #   test     runs every test (also under sanitizers, and the fuzzers);
 #   package  builds build/taruk-calculator_<version>_<arch>.deb;
-#   windows  builds build-windows/taruk-calculator.exe for 32-bit Windows.
+#   windows  builds build-windows/taruk-calculator.exe for 32-bit Windows;
+#   web      builds the web page into build-web/ and serves it at
+#            http://127.0.0.1:8080/.
 # Needs root or sudo for the installation.
 set -euo pipefail
 
@@ -20,6 +22,14 @@ package_packages=(dpkg-dev file lintian)
 # every window it closes).
 windows_packages=(cmake make g++-mingw-w64-i686 googletest wine wine32:i386 xvfb openbox
                   fonts-arphic-uming fonts-wqy-microhei file)
+
+# The web page, built with Debian's emscripten (its prebuilt system
+# libraries), served by python3's http.server.
+web_packages=(cmake make emscripten libfast-float-dev python3)
+# Its tests: the core's under node (GoogleTest from sources), the page's in
+# headless Chromium through Selenium.
+web_test_packages=(googletest nodejs chromium chromium-driver python3-selenium
+                   fonts-wqy-microhei fonts-arphic-uming)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -155,13 +165,29 @@ test)
         echo "setup.sh: the Windows build or its tests failed" >&2
         exit 1
     fi
+
+    install_missing "${web_packages[@]}" "${web_test_packages[@]}"
+    echo "== the web page: the core's tests under node, the page in headless Chromium"
+    log=$(mktemp "${TMPDIR:-/tmp}/taruk-web.XXXXXX")
+    if "$root/tools/web.sh" test >"$log" 2>&1; then
+        grep -E '^Built|tests passed|Total Test time|PASSED|^[0-9]+ passed' "$log"
+        rm -f "$log"
+    else
+        cat "$log" >&2
+        echo "setup.sh: the web build or its tests failed" >&2
+        exit 1
+    fi
+    ;;
+web)
+    install_missing "${web_packages[@]}"
+    exec "$root/tools/web.sh" serve
     ;;
 windows)
     install_windows_packages
     exec "$root/tools/windows.sh" build
     ;;
 *)
-    echo "usage: $0 run|test|package|windows" >&2
+    echo "usage: $0 run|test|package|windows|web" >&2
     exit 2
     ;;
 esac
