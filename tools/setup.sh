@@ -98,6 +98,22 @@ run_ctest() { # dir, title
     fi
 }
 
+# Runs "tools/SCRIPT test"; prints its summary lines on success, all its
+# output on failure.
+run_tool_test() { # script, title
+    local log
+    log=$(mktemp "${TMPDIR:-/tmp}/taruk-$1.XXXXXX")
+    echo "== $2"
+    if "$root/tools/$1" test >"$log" 2>&1; then
+        grep -E '^Built|tests passed|Total Test time|PASSED|^[0-9]+ passed' "$log"
+        rm -f "$log"
+    else
+        cat "$log" >&2
+        echo "setup.sh: tools/$1 test failed" >&2
+        exit 1
+    fi
+}
+
 package_only_program() { # dir
     configure_and_build "$1" -DTARUK_BUILD_TESTS=OFF -DTARUK_BUILD_BENCHMARKS=OFF
 }
@@ -155,28 +171,10 @@ test)
     run_ctest "$build-fuzz" "fuzzing ($seconds s a target)"
 
     install_windows_packages
-    echo "== the Windows program, its core and window tests under Wine"
-    log=$(mktemp "${TMPDIR:-/tmp}/taruk-windows.XXXXXX")
-    if "$root/tools/windows.sh" test >"$log" 2>&1; then
-        grep -E '^Built|tests passed|Total Test time' "$log"
-        rm -f "$log"
-    else
-        cat "$log" >&2
-        echo "setup.sh: the Windows build or its tests failed" >&2
-        exit 1
-    fi
+    run_tool_test windows.sh "the Windows program, its core and window tests under Wine"
 
     install_missing "${web_packages[@]}" "${web_test_packages[@]}"
-    echo "== the web page: the core's tests under node, the page in headless Chromium"
-    log=$(mktemp "${TMPDIR:-/tmp}/taruk-web.XXXXXX")
-    if "$root/tools/web.sh" test >"$log" 2>&1; then
-        grep -E '^Built|tests passed|Total Test time|PASSED|^[0-9]+ passed' "$log"
-        rm -f "$log"
-    else
-        cat "$log" >&2
-        echo "setup.sh: the web build or its tests failed" >&2
-        exit 1
-    fi
+    run_tool_test web.sh "the web page: the core's tests under node, the page in headless Chromium"
     ;;
 web)
     install_missing "${web_packages[@]}"

@@ -10,8 +10,12 @@ usage: page_test.py --site BUILT_SITE --scenarios NODE SCENARIO_EXPORT_JS
 
 import argparse
 import json
+import pathlib
+import re
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -49,7 +53,8 @@ def wait_for(driver, script, timeout=10):
 
 class Player:
     """Plays scenario steps on the page as a user would, closing each notice
-    as it opens (alternately with a click on 确定 and with Enter)."""
+    as it opens, in turn with a click on 确定, with Enter and with Escape: the
+    page goes on the same way whichever it is."""
 
     def __init__(self, test, driver):
         self.test = test
@@ -73,11 +78,12 @@ class Player:
             self.test.assertEqual(state['caption'], CAPTION)
             self.test.assertEqual(state['buttons'], ['确定'])
             seen.append(state['text'])
-            if self.closed % 2 == 0:
+            if self.closed % 3 == 0:
                 ActionChains(self.driver).click(
                     self.driver.find_element(By.CSS_SELECTOR, '#notice button')).perform()
             else:
-                ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+                ActionChains(self.driver).send_keys(
+                    Keys.ENTER if self.closed % 3 == 1 else Keys.ESCAPE).perform()
             self.closed += 1
 
     def key(self, name):
@@ -344,6 +350,10 @@ class Page(PageTest):
         self.assertEqual(messages, [])
 
 
+CONTROLLED = """return navigator.serviceWorker.controller !== null
+    && navigator.serviceWorker.controller.state === 'activated'"""
+
+
 class Offline(unittest.TestCase):
     """A visit stores the page; with the server gone it opens and calculates,
     and no request ever leaves 127.0.0.1."""
@@ -354,8 +364,7 @@ class Offline(unittest.TestCase):
             with chromium() as driver:
                 player = Player(self, driver)
                 player.open(site.url)
-                self.assertTrue(wait_for(driver, """return navigator.serviceWorker.controller !== null
-                    && navigator.serviceWorker.controller.state === 'activated'"""))
+                self.assertTrue(wait_for(driver, CONTROLLED))
                 site.stop()
                 player.open(site.url)
                 self.assertEqual(player.play({'act': 'Replace', 'target': 'Text1', 'text': '20000'}),
@@ -373,6 +382,36 @@ class Offline(unittest.TestCase):
                 self.assertEqual({u for u in network if not u.startswith(site.url)}, set())
         finally:
             site.stop()
+
+
+    def test_ANewBuildReplacesTheStoredCopy(self):
+        folder = pathlib.Path(tempfile.mkdtemp(prefix='taruk-site-'))
+        shutil.copytree(PageTest.site_folder, folder, dirs_exist_ok=True)
+        site = Site(folder)
+        stores = 'return caches.keys()'
+        try:
+            with chromium() as driver:
+                player = Player(self, driver)
+                player.open(site.url)
+                self.assertTrue(wait_for(driver, CONTROLLED))
+                (old,) = driver.execute_script(stores)
+                # What a new build writes: other files, and a service worker
+                # naming another store.
+                sw = (folder / 'sw.js').read_text()
+                version = re.search(r"const VERSION = '(\w+)'", sw).group(1)
+                self.assertTrue(old.endswith(version), old)
+                (folder / 'sw.js').write_text(sw.replace(version, 'f' * len(version)))
+                (folder / 'calculator.css').write_text(
+                    (folder / 'calculator.css').read_text() + '/* the new build */\n')
+                player.open(site.url)
+                self.assertTrue(wait_for(driver, "return caches.keys().then((keys) => "
+                                         "keys.length === 1 && keys[0].endsWith('ffff'))"))
+                player.open(site.url)
+                self.assertIn('/* the new build */', driver.execute_script(
+                    "return fetch('calculator.css').then((r) => r.text())"))
+        finally:
+            site.stop()
+            shutil.rmtree(folder, ignore_errors=True)
 
 
 def main():

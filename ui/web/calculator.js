@@ -201,7 +201,6 @@ try {
   module = await TarukModule({ page });
   module.ccall('taruk_start', null, ['string'], [decimalMark()]);
   form.setAttribute('aria-busy', 'false');
-  performance.mark('taruk-ready');
 } catch (error) {
   document.getElementById('failure').hidden = false;
   console.error(error);
