@@ -55,7 +55,7 @@ std::vector<ScenarioStep> typeWorkedExample(std::string_view correction,
 
 std::vector<std::pair<std::string_view, std::string_view>>
 workedExampleShows(std::string_view correction, std::string_view rune,
-                   std::vector<std::pair<std::string_view, std::string_view>> results)
+                   const std::vector<std::pair<std::string_view, std::string_view>> &results)
 {
     std::vector<std::pair<std::string_view, std::string_view>> shows = {
         {"Text1", "5000"}, {"Text2", correction}, {"Text10", "100"}, {"Text11", "50"},
