@@ -384,6 +384,25 @@ class Offline(unittest.TestCase):
             site.stop()
 
 
+    def test_WorksFromASubPath(self):
+        folder = pathlib.Path(tempfile.mkdtemp(prefix='taruk-host-'))
+        (folder / 'tools').mkdir()
+        (folder / 'tools' / 'taruk').symlink_to(pathlib.Path(PageTest.site_folder).resolve())
+        site = Site(folder)
+        try:
+            with chromium() as driver:
+                player = Player(self, driver)
+                player.open(site.url + 'tools/taruk/')
+                self.assertEqual(player.click('Command1'), [])
+                self.assertEqual(driver.execute_script('return Text6.value'), '1.5')
+                self.assertTrue(wait_for(driver, CONTROLLED))
+                self.assertEqual(driver.execute_script(
+                    'return navigator.serviceWorker.ready.then((r) => r.scope)'),
+                    site.url + 'tools/taruk/')
+        finally:
+            site.stop()
+            shutil.rmtree(folder, ignore_errors=True)
+
     def test_ANewBuildReplacesTheStoredCopy(self):
         folder = pathlib.Path(tempfile.mkdtemp(prefix='taruk-site-'))
         shutil.copytree(PageTest.site_folder, folder, dirs_exist_ok=True)
