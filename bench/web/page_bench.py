@@ -17,7 +17,7 @@ import tempfile
 import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / 'tests' / 'web'))
-from browser import Site, chromium  # noqa: E402
+from browser import WORKED_EXAMPLE, Site, chromium  # noqa: E402
 
 from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
@@ -48,11 +48,6 @@ document.addEventListener('click', (event) => {
   }));
 });
 """
-# The worked example: raw damage 5000, correction 1.2, bonuses, counters 5.
-INPUTS = {'Text1': '5000', 'Text2': '1.2', 'Text10': '100', 'Text11': '50', 'Text12': '50',
-          'Text13': '100', 'Text24': '30', 'Text5': '20', 'Text7': '5', 'Text8': '5',
-          'Text9': '5', 'Text14': '5', 'Text15': '5', 'Text16': '5', 'Text17': '5',
-          'Text18': '5', 'Text19': '5', 'Text20': '5', 'Text21': '5', 'Text23': '5'}
 
 
 def load(driver, url):
@@ -100,7 +95,7 @@ def main():
             driver.execute_script(CLICK_PROBE)
             driver.execute_script(
                 'for (const [id, text] of Object.entries(arguments[0])) '
-                'document.getElementById(id).value = text;', INPUTS)
+                'document.getElementById(id).value = text;', WORKED_EXAMPLE)
             button = driver.find_element(By.ID, 'Command1')
             for _ in range(50):
                 ActionChains(driver).click(button).perform()

@@ -14,6 +14,15 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
 
+# The README's worked example, box by box: 10233.6 and 18420.48 once
+# calculated (raw damage 5000, correction 1.2, bonuses, counters 5, frenzy 20).
+WORKED_EXAMPLE = {
+    'Text1': '5000', 'Text2': '1.2', 'Text10': '100', 'Text11': '50', 'Text12': '50',
+    'Text13': '100', 'Text24': '30', 'Text5': '20', 'Text7': '5', 'Text8': '5', 'Text9': '5',
+    'Text14': '5', 'Text15': '5', 'Text16': '5', 'Text17': '5', 'Text18': '5', 'Text19': '5',
+    'Text20': '5', 'Text21': '5', 'Text23': '5'}
+
+
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
