@@ -218,6 +218,20 @@ class Page(PageTest):
             player.click('Command1')
             self.assertEqual(player.driver.execute_script('return Text6.value'), result, language)
 
+    def test_InputMethodTextIsJudgedWhenCommitted(self):
+        # Chromium's own input-method path: 13000 stands in the box while it
+        # is composed, yet only the committed full-width text is judged.
+        player = self.fresh()
+        driver = player.driver
+        player.key('Ctrl+A')
+        for text in ('1', '13', '130', '1300', '13000'):
+            driver.execute_cdp_cmd('Input.imeSetComposition', {
+                'text': text, 'selectionStart': len(text), 'selectionEnd': len(text)})
+            self.assertEqual(player.notices_after_key(), [], text)
+        driver.execute_cdp_cmd('Input.insertText', {'text': '１３０００'})
+        self.assertEqual(player.notices_after_key(), ['请输入正确的Taruk原始杀伤！杀伤范围为1-12800'])
+        self.assertEqual(driver.execute_script('return Text1.value'), '１３０００')
+
     def test_AccessibleNames(self):
         player = self.fresh()
         driver = player.driver
