@@ -45,8 +45,8 @@ function makeControl({ kind, name, caption, labelledBox, tabIndex, readOnly }) {
       box.spellcheck = false;
       box.tabIndex = tabIndex;
       box.readOnly = readOnly;
-      // A numeric keyboard where the phone has one with a minus and an
-      // exponent; the box still takes any text, as on the desktop.
+      // A phone's decimal keyboard; the box still takes any text, a minus
+      // and an exponent included, as on the desktop.
       if (!readOnly) box.inputMode = 'decimal';
       keyboardOrder.push(box);
       return box;
