@@ -72,12 +72,12 @@ const page = {
     form.style.height = `${height}px`;
     fitToScreen();
   },
-  addControl(spec) {
-    const element = makeControl(spec);
-    element.id = spec.name;
-    place(element, spec.left, spec.top, spec.width, spec.height);
-    (spec.container ? controls.get(spec.container) : form).append(element);
-    controls.set(spec.name, element);
+  addControl(control) {
+    const element = makeControl(control);
+    element.id = control.name;
+    place(element, control.left, control.top, control.width, control.height);
+    (control.container ? controls.get(control.container) : form).append(element);
+    controls.set(control.name, element);
     keyboardOrder.sort((a, b) => a.tabIndex - b.tabIndex);
   },
   styleResult(box, light, dark) {
