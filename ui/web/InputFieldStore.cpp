@@ -13,7 +13,8 @@ std::string InputFieldStore::getText(FieldId id) const { return PageDom::text(id
 void InputFieldStore::setText(FieldId id, std::string_view text)
 {
     PageDom::setText(id, text);
-    m_changed(id, text);
+    // What the box now holds: an input drops line breaks from its value.
+    m_changed(id, PageDom::text(id));
 }
 
 } // namespace taruk::web
