@@ -1,8 +1,8 @@
 #include "core/NumberConversion.h"
 
+#include "core/DoubleText.h"
 #include "core/StepFailed.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -103,7 +103,7 @@ bool normalize(std::string_view in, char decimalSeparator, std::string &out)
 }
 
 // Checks the grammar on normalized text and cuts off the blanks. On success
-// `number` holds sign, digits, '.', exponent, ready for from_chars.
+// `number` holds digits, '.', exponent, ready for readDouble.
 bool validate(std::string_view s, char decimalSeparator, std::string &number, bool &negative)
 {
     std::size_t i = 0;
@@ -197,12 +197,12 @@ double parseNumber(std::string_view text, char decimalSeparator)
         throw StepFailed();
 
     double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    const std::errc ec = detail::readDouble(number, value);
     if (ec == std::errc::result_out_of_range) {
         if (roughMagnitude(number) > 0)
             throw StepFailed();
         value = 0.0;
-    } else if (ec != std::errc() || ptr != number.data() + number.size()) {
+    } else if (ec != std::errc()) {
         throw StepFailed();
     }
     return negative ? -value : value;
@@ -217,8 +217,7 @@ std::string formatNumber(double value, char decimalSeparator)
 
     // 15 significant digits, correctly rounded: "d.dddddddddddddde±XX".
     char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::string_view sci = detail::writeScientific15(value, buf);
     const bool negative = sci[0] == '-';
     const std::size_t mantStart = negative ? 1 : 0;
     const std::size_t ePos = sci.find('e');

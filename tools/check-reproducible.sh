@@ -13,7 +13,7 @@ build_deb() { # dir
     cmake -S "$root" -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARUK_BUILD_TESTS=OFF \
         -DTARUK_BUILD_BENCHMARKS=OFF >/dev/null
     cmake --build "$1" --parallel "$jobs" >/dev/null
-    (cd "$1" && cpack -G DEB >/dev/null)
+    (cd "$1" && cpack -G DEB) >"$1.cpack.log" 2>&1 || { cat "$1.cpack.log" >&2; exit 1; }
 }
 build_windows() { # dir
     cmake -S "$root" -B "$1" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" \

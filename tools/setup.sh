@@ -2,8 +2,12 @@
 # Installs the Debian 12 packages that are missing, builds, then
 #   run      opens the calculator;
 #   test     runs every test (also under sanitizers, and the fuzzers);
-#   package  builds build/taruk-calculator_<version>_<arch>.deb;
-#   windows  builds build-windows/taruk-calculator.exe for 32-bit Windows.
+#   package  builds build/taruk-calculator_<version>_<arch>.deb and the
+#            Windows release zip build-windows/taruk-calculator-<version>-win32.zip;
+#   windows  builds build-windows/taruk-calculator.exe for 32-bit Windows
+#            and its release zip;
+#   web      builds the web page into build-web/ and serves it at
+#            http://127.0.0.1:8080/.
 # Needs root or sudo for the installation.
 set -euo pipefail
 
@@ -16,12 +20,20 @@ base_packages=(cmake g++ make qt6-base-dev libgl-dev qt6-translations-l10n
 # What turns a build into a checked .deb.
 package_packages=(dpkg-dev file lintian)
 # The Windows program, cross-compiled with mingw-w64 (with its tests, built
-# from Debian's GoogleTest sources).
-windows_packages=(cmake make g++-mingw-w64-i686 googletest)
+# from Debian's GoogleTest sources); python3 writes its release zip.
+windows_packages=(cmake make g++-mingw-w64-i686 googletest python3)
 # Its tests run under 32-bit Wine on Xvfb, with a window manager (without one
 # Wine waits on every window it closes), and clang-tidy checks its sources.
 windows_test_packages=(wine wine32:i386 xvfb openbox fonts-arphic-uming fonts-wqy-microhei file
                        clang-tidy)
+
+# The web page, built with Debian's emscripten (its prebuilt system
+# libraries), served by python3's http.server.
+web_packages=(cmake make emscripten libfast-float-dev python3)
+# Its tests: the core's under node (GoogleTest from sources), the page's in
+# headless Chromium through Selenium.
+web_test_packages=(googletest nodejs chromium chromium-driver python3-selenium
+                   fonts-wqy-microhei fonts-arphic-uming)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -90,6 +102,22 @@ run_ctest() { # dir, title
     fi
 }
 
+# Runs "tools/SCRIPT test"; prints its summary lines on success, all its
+# output on failure.
+run_tool_test() { # script, title
+    local log
+    log=$(mktemp "${TMPDIR:-/tmp}/taruk-$1.XXXXXX")
+    echo "== $2"
+    if "$root/tools/$1" test >"$log" 2>&1; then
+        grep -E '^Built|tests passed|Total Test time|PASSED|^[0-9]+ passed' "$log"
+        rm -f "$log"
+    else
+        cat "$log" >&2
+        echo "setup.sh: tools/$1 test failed" >&2
+        exit 1
+    fi
+}
+
 package_only_program() { # dir
     configure_and_build "$1" -DTARUK_BUILD_TESTS=OFF -DTARUK_BUILD_BENCHMARKS=OFF
 }
@@ -116,6 +144,8 @@ package)
     deb=$(cd "$build" && ls -t taruk-calculator_*.deb | head -1)
     lintian --fail-on error,warning "$build/$deb"
     echo "Built $build/$deb"
+    install_missing "${windows_packages[@]}"
+    "$root/tools/windows.sh" build | grep -E '^Built'
     ;;
 test)
     # clang with its runtime for the sanitizers and the fuzzers, the checkers,
@@ -147,23 +177,24 @@ test)
     run_ctest "$build-fuzz" "fuzzing ($seconds s a target)"
 
     install_windows_test_packages
-    echo "== the Windows program, its core and window tests under Wine"
-    log=$(mktemp "${TMPDIR:-/tmp}/taruk-windows.XXXXXX")
-    if "$root/tools/windows.sh" test >"$log" 2>&1; then
-        grep -E '^Built|tests passed|Total Test time' "$log"
-        rm -f "$log"
-    else
-        cat "$log" >&2
-        echo "setup.sh: the Windows build or its tests failed" >&2
-        exit 1
-    fi
+    run_tool_test windows.sh "the Windows program, its core and window tests under Wine"
+
+    echo "== two builds of the .deb, the Windows program and its zip give the same bytes"
+    "$root/tools/check-reproducible.sh"
+
+    install_missing "${web_packages[@]}" "${web_test_packages[@]}"
+    run_tool_test web.sh "the web page: the core's tests under node, the page in headless Chromium"
+    ;;
+web)
+    install_missing "${web_packages[@]}"
+    exec "$root/tools/web.sh" serve
     ;;
 windows)
     install_missing "${windows_packages[@]}"
     exec "$root/tools/windows.sh" build
     ;;
 *)
-    echo "usage: $0 run|test|package|windows" >&2
+    echo "usage: $0 run|test|package|windows|web" >&2
     exit 2
     ;;
 esac

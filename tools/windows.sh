@@ -28,6 +28,8 @@ cmake --build "$build" --parallel "$(nproc)"
 exe=$build/taruk-calculator.exe
 [ -f "$exe" ] || { echo "$exe was not built" >&2; exit 1; }
 echo "Built $exe ($(stat -c %s "$exe") bytes)"
+zip=$(compgen -G "$build/taruk-calculator-*-win32.zip") || { echo "the release zip was not built" >&2; exit 1; }
+echo "Built $zip ($(stat -c %s "$zip") bytes)"
 [ "$mode" = test ] || exit 0
 
 . "$root/tools/headless.sh"

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -17,6 +17,20 @@ using taruk::parseNumber;
 using taruk::StepFailed;
 
 namespace {
+
+// std::bit_cast, which not every C++ library has yet.
+double fromBits(std::uint64_t bits)
+{
+    double x = 0;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+std::uint64_t toBits(double x)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
 
 struct ParseCase {
     const char *name;
@@ -195,7 +209,7 @@ TEST(RoundTrip, RandomBitPatterns)
 {
     std::mt19937_64 rng(20261208);
     for (int i = 0; i < 200000; ++i) {
-        const double x = std::bit_cast<double>(rng());
+        const double x = fromBits(rng());
         if (std::isfinite(x)) {
             expectRoundTrip(x);
         }
@@ -220,12 +234,12 @@ TEST(FormatAgainstPrintf, RandomBitPatterns)
     ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
     std::mt19937_64 rng(7);
     for (int i = 0; i < 1'000'000; ++i) {
-        const double x = std::bit_cast<double>(rng());
+        const double x = fromBits(rng());
         // Zero is "0" for both signs; above this formatNumber steps down a
         // unit so that its text still reads back.
         if (!std::isfinite(x) || x == 0 || std::fabs(x) > 1.79769313486231e308)
             continue;
-        ASSERT_EQ(formatNumber(x), printfReference(x)) << std::bit_cast<std::uint64_t>(x);
+        ASSERT_EQ(formatNumber(x), printfReference(x)) << toBits(x);
     }
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/form/EventRouter.h"
+#include "ui/web/DialogNotifier.h"
+#include "ui/web/InputFieldStore.h"
+
+#include <string_view>
+
+namespace taruk::web {
+
+// The calculator's one window in the page. It builds the page's controls
+// from the window description and turns what the page reports into the
+// window's four handlers. The page names controls by their ids (the names in
+// the table).
+class CalculatorPage {
+public:
+    // `decimalMark` is the browser's, as Intl.NumberFormat writes it.
+    explicit CalculatorPage(std::string_view decimalMark);
+
+    void press(std::string_view button);
+    // The box's text has changed (or its composition ended); the text is
+    // read from the box itself.
+    void textChanged(std::string_view box);
+    void compositionStarted(std::string_view box);
+    void compositionEnded(std::string_view box);
+
+private:
+    DialogNotifier m_notifier;
+    InputFieldStore m_store;
+    EventRouter m_router;
+};
+
+} // namespace taruk::web
