@@ -1,5 +1,6 @@
 #include "tests/form/RouterFixture.h"
 #include "tests/form/ScenarioParams.h"
+#include "tests/form/ScenarioUser.h"
 #include "ui/form/FormLayout.h"
 
 #include <gtest/gtest.h>
@@ -8,71 +9,28 @@
 #include <string>
 
 using taruk::FieldId;
-using Act = taruk::ScenarioStep::Act;
 
 namespace {
 
 // The scenarios played over the router and an in-memory store, with a small
 // model of what a window's boxes do with keys: no toolkit, so it runs on every
 // target and checks the table against the rules before any window does.
-class ModelWindow {
+class ModelWindow : public ScenarioUser {
 public:
     explicit ModelWindow(char separator) : m_routed(separator) {}
-
-    void play(const taruk::ScenarioStep &step)
-    {
-        switch (step.act) {
-        case Act::Replace:
-            click(step.target);
-            m_selected = true;
-            if (step.text.empty())
-                backspace();
-            else
-                type(step.text);
-            break;
-        case Act::Type:
-            type(step.text);
-            break;
-        case Act::Key:
-            key(step.text);
-            break;
-        case Act::Click:
-            click(step.target);
-            break;
-        }
-    }
 
     std::string text(std::string_view box) const { return m_routed.store.getText(field(box)); }
     const std::string &focus() const { return m_focus; }
     std::vector<std::string> &notices() { return m_routed.notifier.messages; }
 
-private:
-    static FieldId field(std::string_view box)
-    {
-        for (FieldId id : taruk::kAllFields)
-            if (taruk::fieldName(id) == box)
-                return id;
-        ADD_FAILURE() << "no box " << box;
-        return FieldId::Text1;
-    }
-    bool inBox() const { return m_focus.rfind("Text", 0) == 0; }
-    bool editable() const { return inBox() && !taruk::isOutputField(field(m_focus)); }
-
-    void setText(const std::string &text) { m_routed.store.setText(field(m_focus), text); }
-
-    void click(std::string_view control)
+    void click(std::string_view control) override
     {
         m_focus = std::string(control);
         m_selected = false;
         if (control == "Command1" || control == "Command2")
             press();
     }
-    void press()
-    {
-        m_routed.router.press(m_focus == "Command1" ? taruk::EventRouter::Button::Command1
-                                                    : taruk::EventRouter::Button::Command2);
-    }
-    void type(std::string_view keys)
+    void type(std::string_view keys) override
     {
         for (std::size_t i = 0; i < keys.size();) {
             std::size_t length = 1;
@@ -85,20 +43,7 @@ private:
             i += length;
         }
     }
-    void backspace()
-    {
-        if (editable()) {
-            std::string t = m_selected ? std::string() : text(m_focus);
-            while (!t.empty() && (t.back() & 0xC0) == 0x80)
-                t.pop_back();
-            if (!t.empty())
-                t.pop_back();
-            if (t != text(m_focus))
-                setText(t);
-        }
-        m_selected = false;
-    }
-    void key(std::string_view name)
+    void key(std::string_view name) override
     {
         namespace L = taruk::FormLayout;
         if (name == "Tab" || name == "Shift+Tab") {
@@ -115,7 +60,42 @@ private:
             m_selected = true;
         } else if (name == "Backspace") {
             backspace();
+        } else if (name != "Enter" && name != "Space" && name != "Escape") {
+            ADD_FAILURE() << "no key " << name; // those three do nothing in a box
         }
+    }
+
+private:
+    static FieldId field(std::string_view box)
+    {
+        for (FieldId id : taruk::kAllFields)
+            if (taruk::fieldName(id) == box)
+                return id;
+        ADD_FAILURE() << "no box " << box;
+        return FieldId::Text1;
+    }
+    bool inBox() const { return m_focus.rfind("Text", 0) == 0; }
+    bool editable() const { return inBox() && !taruk::isOutputField(field(m_focus)); }
+
+    void setText(const std::string &text) { m_routed.store.setText(field(m_focus), text); }
+
+    void press()
+    {
+        m_routed.router.press(m_focus == "Command1" ? taruk::EventRouter::Button::Command1
+                                                    : taruk::EventRouter::Button::Command2);
+    }
+    void backspace()
+    {
+        if (editable()) {
+            std::string t = m_selected ? std::string() : text(m_focus);
+            while (!t.empty() && (t.back() & 0xC0) == 0x80)
+                t.pop_back();
+            if (!t.empty())
+                t.pop_back();
+            if (t != text(m_focus))
+                setText(t);
+        }
+        m_selected = false;
     }
 
     RoutedStore m_routed;

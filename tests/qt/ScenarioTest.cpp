@@ -1,5 +1,6 @@
 #include "core/Notifier.h"
 #include "tests/form/ScenarioParams.h"
+#include "tests/form/ScenarioUser.h"
 #include "ui/qt/CalculatorForm.h"
 #include "ui/qt/TextBox.h"
 #include "ui/qt/Utf8.h"
@@ -13,8 +14,6 @@
 #include <string>
 #include <tuple>
 #include <vector>
-
-using Act = taruk::ScenarioStep::Act;
 
 namespace {
 
@@ -60,7 +59,7 @@ Qt::Key keyFor(QChar c)
 }
 
 // The scenarios played through the real window, by mouse and keyboard.
-class QtScenario : public testing::TestWithParam<taruk::Scenario> {
+class QtScenario : public testing::TestWithParam<taruk::Scenario>, public ScenarioUser {
 protected:
     QWidget *focus() const { return QApplication::focusWidget(); }
     QWidget *control(std::string_view name) const
@@ -69,12 +68,13 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    void typeText(std::string_view text)
+    void click(std::string_view name) override { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void type(std::string_view text) override
     {
         for (const QChar c : taruk::toQString(text))
             QTest::sendKeyEvent(QTest::Click, focus(), keyFor(c), QString(c), Qt::NoModifier);
     }
-    void key(std::string_view name)
+    void key(std::string_view name) override
     {
         const std::vector<std::tuple<std::string_view, Qt::Key, Qt::KeyboardModifiers>> keys = {
             {"Tab", Qt::Key_Tab, Qt::NoModifier},
@@ -89,28 +89,6 @@ protected:
             if (keyName == name)
                 return QTest::keyClick(focus(), code, modifiers);
         ADD_FAILURE() << "no key " << name;
-    }
-    void play(const taruk::ScenarioStep &step)
-    {
-        switch (step.act) {
-        case Act::Replace:
-            QTest::mouseClick(control(step.target), Qt::LeftButton);
-            key("Ctrl+A");
-            if (step.text.empty())
-                key("Backspace");
-            else
-                typeText(step.text);
-            break;
-        case Act::Type:
-            typeText(step.text);
-            break;
-        case Act::Key:
-            key(step.text);
-            break;
-        case Act::Click:
-            QTest::mouseClick(control(step.target), Qt::LeftButton);
-            break;
-        }
     }
 
     StandInNotifier notifier;

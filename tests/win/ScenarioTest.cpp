@@ -1,39 +1,21 @@
 #include "tests/form/ScenarioParams.h"
+#include "tests/form/ScenarioUser.h"
 #include "tests/win/WinFormFixture.h"
-
-using Act = taruk::ScenarioStep::Act;
 
 namespace {
 
 // The shared scenarios played through the real window as a user plays them:
 // mouse clicks and keys through SendInput and the message loop, every
 // notice shown by a box that takes the activation as a modal box does.
-class WinScenario : public WinFormFixture, public testing::WithParamInterface<taruk::Scenario> {
+class WinScenario : public WinFormFixture,
+                    public testing::WithParamInterface<taruk::Scenario>,
+                    public ScenarioUser {
 public:
     void SetUp() override {}
 
-    void play(const taruk::ScenarioStep &step)
-    {
-        switch (step.act) {
-        case Act::Replace:
-            user.click(control(step.target));
-            user.key("Ctrl+A");
-            if (step.text.empty())
-                user.key("Backspace");
-            else
-                user.type(taruk::win::toUtf16(step.text));
-            break;
-        case Act::Type:
-            user.type(taruk::win::toUtf16(step.text));
-            break;
-        case Act::Key:
-            ASSERT_TRUE(user.key(step.text)) << "no such key";
-            break;
-        case Act::Click:
-            user.click(control(step.target));
-            break;
-        }
-    }
+    void click(std::string_view name) override { user.click(control(name)); }
+    void key(std::string_view name) override { EXPECT_TRUE(user.key(name)) << "no key " << name; }
+    void type(std::string_view text) override { user.type(taruk::win::toUtf16(text)); }
 };
 
 TEST_P(WinScenario, ShowsWhatTheTableSays)
