@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/core/RecordingNotifier.h"
+#include "tests/form/OpenNoticeNotifier.h"
 #include "ui/qt/CalculatorForm.h"
 #include "ui/qt/TextBox.h"
 #include "ui/qt/Utf8.h"
@@ -21,18 +21,15 @@
 
 // Records notices, knows how deeply they nest, and can act once while one
 // is "open", as a user or a screen reader might.
-class WindowNotifier : public RecordingNotifier {
+class WindowNotifier : public OpenNoticeNotifier {
 public:
     void notify(std::string_view message) override
     {
-        RecordingNotifier::notify(message);
         ++depth;
         deepest = std::max(deepest, depth);
-        if (whileOpen)
-            std::exchange(whileOpen, nullptr)();
+        OpenNoticeNotifier::notify(message);
         --depth;
     }
-    std::function<void()> whileOpen;
     int depth = 0;
     int deepest = 0;
 };
