@@ -19,13 +19,14 @@ base_packages=(cmake g++ make qt6-base-dev libgl-dev qt6-translations-l10n
                fonts-wqy-microhei fonts-arphic-uming)
 # What turns a build into a checked .deb.
 package_packages=(dpkg-dev file lintian)
-# The Windows program, cross-compiled with mingw-w64 (with its tests, built
-# from Debian's GoogleTest sources); python3 writes its release zip.
-windows_packages=(cmake make g++-mingw-w64-i686 googletest python3)
-# Its tests run under 32-bit Wine on Xvfb, with a window manager (without one
-# Wine waits on every window it closes), and clang-tidy checks its sources.
-windows_test_packages=(wine wine32:i386 xvfb openbox fonts-arphic-uming fonts-wqy-microhei file
-                       clang-tidy)
+# The Windows program, cross-compiled with mingw-w64; python3 writes its
+# release zip.
+windows_packages=(cmake make g++-mingw-w64-i686 python3)
+# Its tests, built from Debian's GoogleTest sources, run under 32-bit Wine on
+# Xvfb, with a window manager (without one Wine waits on every window it
+# closes), and clang-tidy checks its sources.
+windows_test_packages=(googletest wine wine32:i386 xvfb openbox fonts-arphic-uming
+                       fonts-wqy-microhei file clang-tidy)
 
 # The web page, built with Debian's emscripten (its prebuilt system
 # libraries), served by python3's http.server.
