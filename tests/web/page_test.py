@@ -2,10 +2,11 @@
 """The calculator page in headless Chromium, driven with real keys and mouse
 clicks (Selenium's actions go through Chromium's input pipeline): every
 scenario of the shared table (exported by a program of the wasm build), then
-the page's own promises: accessible names, layout, colours, the phone width,
-offline use and no request to another host.
+the page's own promises: accessible names, layout, colours, the keyboard
+order in the document, the window before its module, the phone arrangement
+on emulated touch screens, offline use and no request to another host.
 
-usage: page_test.py --site BUILT_SITE --scenarios NODE SCENARIO_EXPORT_JS
+usage: page_test.py --site BUILT_SITE --scenarios NODE SCENARIO_EXPORT_JS [--only PATTERN]
 """
 
 import argparse
