@@ -15,9 +15,11 @@ std::unique_ptr<taruk::web::CalculatorPage> page;
 
 extern "C" {
 
+// Attaches to the window the page already shows; may show notices.
 EMSCRIPTEN_KEEPALIVE void taruk_start(const char *decimalMark)
 {
     page = std::make_unique<taruk::web::CalculatorPage>(decimalMark);
+    page->attach();
 }
 
 EMSCRIPTEN_KEEPALIVE void taruk_press(const char *button) { page->press(button); }

@@ -3,10 +3,17 @@
 # so that a new build replaces the offline copy. Run by app/web/CMakeLists.txt.
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE})
+file(GLOB _scripts ${WEB}/*.js)
 file(COPY ${MODULE_DIR}/taruk.js ${MODULE_DIR}/taruk.wasm
-          ${APP}/index.html ${APP}/manifest.webmanifest ${APP}/icon-192.png ${APP}/icon-512.png
-          ${WEB}/calculator.css ${WEB}/calculator.js
+          ${APP}/manifest.webmanifest ${APP}/icon-192.png ${APP}/icon-512.png ${_scripts}
      DESTINATION ${SITE})
+# The window, written by the build (markup.cpp): its markup into the page,
+# its places and faces ahead of the page's own sheet.
+file(READ ${MARKUP_DIR}/window.html TARUK_WINDOW)
+configure_file(${APP}/index.html ${SITE}/index.html @ONLY)
+file(READ ${MARKUP_DIR}/window.css _window_css)
+file(READ ${WEB}/calculator.css _page_css)
+file(WRITE ${SITE}/calculator.css "${_window_css}${_page_css}")
 file(COPY_FILE ${ICON} ${SITE}/icon.svg)
 
 file(GLOB _files RELATIVE ${SITE} ${SITE}/*)

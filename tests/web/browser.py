@@ -24,22 +24,39 @@ WORKED_EXAMPLE = {
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def __init__(self, *args, held=None, **kwargs):
+        self._held = held
+        super().__init__(*args, **kwargs)
+
+    def do_GET(self):
+        if self._held and self.path.lstrip('/') in self._held[0]:
+            self._held[1].wait()
+        super().do_GET()
+
     def log_message(self, *args):
         pass
 
 
 class Site:
-    """Serves a folder as any static web server would, on a free port."""
+    """Serves a folder as any static web server would, on a free port. The
+    files named in `held` are sent only once release() is called, as over a
+    slow network."""
 
-    def __init__(self, folder):
-        handler = functools.partial(QuietHandler, directory=str(folder))
+    def __init__(self, folder, held=()):
+        self._release = threading.Event()
+        handler = functools.partial(QuietHandler, directory=str(folder),
+                                    held=(set(held), self._release))
         socketserver.TCPServer.allow_reuse_address = True
         self._server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
         self.url = f'http://127.0.0.1:{self._server.server_address[1]}/'
         self._thread = threading.Thread(target=self._server.serve_forever, daemon=True)
         self._thread.start()
 
+    def release(self):
+        self._release.set()
+
     def stop(self):
+        self._release.set()
         if self._server:
             self._server.shutdown()
             self._server.server_close()
@@ -57,9 +74,10 @@ CHROMIUM_FLAGS = [
 
 
 @contextlib.contextmanager
-def chromium(language='zh-CN'):
+def chromium(language='zh-CN', wait_for_load=True):
     """A fresh headless Chromium in `language`, with a new empty profile;
-    every request it makes is kept in its performance log."""
+    every request it makes is kept in its performance log. Without
+    `wait_for_load`, opening a page returns once its document has loaded."""
     profile = tempfile.mkdtemp(prefix='taruk-chromium-')
     options = webdriver.ChromeOptions()
     options.binary_location = '/usr/bin/chromium'
@@ -67,6 +85,8 @@ def chromium(language='zh-CN'):
         options.add_argument(flag)
     options.add_experimental_option('prefs', {'intl.accept_languages': language})
     options.set_capability('goog:loggingPrefs', {'performance': 'ALL'})
+    if not wait_for_load:
+        options.page_load_strategy = 'eager'
     driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
     try:
         yield driver

@@ -2,10 +2,11 @@
 """The calculator page in headless Chromium, driven with real keys and mouse
 clicks (Selenium's actions go through Chromium's input pipeline): every
 scenario of the shared table (exported by a program of the wasm build), then
-the page's own promises: accessible names, layout, colours, the phone width,
-offline use and no request to another host.
+the page's own promises: accessible names, layout, colours, the keyboard
+order in the document, the window before its module, the phone arrangement
+on emulated touch screens, offline use and no request to another host.
 
-usage: page_test.py --site BUILT_SITE --scenarios NODE SCENARIO_EXPORT_JS
+usage: page_test.py --site BUILT_SITE --scenarios NODE SCENARIO_EXPORT_JS [--only PATTERN]
 """
 
 import argparse
@@ -20,6 +21,9 @@ import time
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -277,7 +281,12 @@ class Page(PageTest):
         expected = {'Frame1': [0, 0, 385, 489], 'Text1': [32, 40, 57, 26],
                     'Frame3': [32, 152, 321, 145], 'Text23': [128, 272, 73, 18],
                     'Text13': [240, 112, 49, 25], 'Command2': [184, 384, 105, 41],
-                    'Label7': [192, 456, 185, 25]}
+                    'Label7': [192, 456, 185, 25],
+                    # Out of their group boxes in the document (keyboard
+                    # order), drawn in them all the same: 果子减抗 at
+                    # 4080 + 480, 600 + 1080 twips, its label at 3960 + 480,
+                    # 240 + 1080.
+                    'Text24': [304, 112, 41, 25], 'Label28': [296, 88, 49, 17]}
         driver = self.fresh().driver
         places = driver.execute_script("""
             const origin = document.getElementById('CalculatorForm').getBoundingClientRect();
@@ -294,8 +303,8 @@ class Page(PageTest):
             return [s.fontFamily.split(',')[0], s.fontSize, s.color]; });""")
         self.assertEqual(fonts[0], ['宋体', '16px', 'rgb(192, 0, 0)'])
         self.assertEqual(fonts[1], ['宋体', '16px', 'rgb(0, 0, 128)'])
-        self.assertEqual(fonts[2][:2], ['"Microsoft YaHei"', '12px'])
-        self.assertEqual(fonts[3][:2], ['"Microsoft YaHei"', '12px'])
+        self.assertEqual(fonts[2][:2], ['"Microsoft YaHei UI"', '12px'])
+        self.assertEqual(fonts[3][:2], ['"Microsoft YaHei UI"', '12px'])
 
     def test_TextIsReadableInLightAndDarkSchemes(self):
         player = self.fresh()
@@ -329,7 +338,7 @@ class Page(PageTest):
             self.assertLessEqual(scroll_width, 360)
             self.assertGreaterEqual(left, 0)
             self.assertLessEqual(right, 360)
-            self.assertGreater(right, 350)  # scaled to the width, not below it
+            self.assertGreater(right, 350)  # the phone arrangement fills the width
             # A minus and an exponent on the numeric keyboard's box: frenzy
             # -50 % gives 1 x 0.5 x 1.5.
             self.assertEqual(player.play({'act': 'Replace', 'target': 'Text5', 'text': '-5e1'}), [])
@@ -362,6 +371,194 @@ class Page(PageTest):
         messages = [e['message'] for e in driver.get_log('browser')
                     if e['level'] == 'SEVERE' and 'Content Security Policy' not in e['message']]
         self.assertEqual(messages, [])
+
+
+# The keyboard order, written out from the form.
+KEYBOARD_ORDER = ['Text1', 'Text2', 'Text3', 'Text4', 'Command1', 'Text5', 'Text6', 'Command2',
+                  'Text10', 'Text11', 'Text12', 'Text13', 'Text7', 'Text8', 'Text9', 'Text14',
+                  'Text15', 'Text16', 'Text17', 'Text18', 'Text19', 'Text20', 'Text21', 'Text22',
+                  'Text23', 'Text24']
+
+# Every control of the window with its box in the page, and what it shows.
+CONTROLS = """
+return [...document.querySelectorAll('#CalculatorForm [id]')].map((e) => {
+  const r = e.getBoundingClientRect();
+  const s = getComputedStyle(e);
+  return {id: e.id, tag: e.tagName.toLowerCase(), rect: [r.left, r.top, r.right, r.bottom],
+          font: parseFloat(s.fontSize), legend: e.querySelector(':scope > legend') &&
+            parseFloat(getComputedStyle(e.querySelector(':scope > legend')).fontSize)};
+});"""
+
+
+def overlap(a, b):
+    """How far two boxes (left, top, right, bottom) overlap, in the lesser direction."""
+    return min(a[2], b[2]) - max(a[0], b[0]), min(a[3], b[3]) - max(a[1], b[1])
+
+
+class Keyboard(PageTest):
+    def test_ControlsStandInKeyboardOrderWithoutPositiveTabIndex(self):
+        driver = self.browser('zh-CN')
+        Player(self, driver).open(self.site.url)
+        self.assertEqual(driver.execute_script(
+            "return [...document.querySelectorAll('#CalculatorForm input, #CalculatorForm button')]"
+            ".map((e) => e.id)"), KEYBOARD_ORDER)
+        self.assertEqual(driver.execute_script(
+            "return [...document.querySelectorAll('[tabindex]')].map((e) => e.id)"), [])
+
+
+class FirstPaint(unittest.TestCase):
+    """The window before its module has arrived (held back by the server)."""
+
+    def test_TheWindowIsThereAndTakesTextBeforeTheModule(self):
+        site = Site(PageTest.site_folder, held={'taruk.wasm'})
+        try:
+            with chromium(wait_for_load=False) as driver:
+                player = Player(self, driver)
+                driver.get(site.url)
+                self.assertTrue(wait_for(driver, "return document.activeElement.id === 'Text1'"))
+                controls = driver.execute_script(CONTROLS)
+                self.assertEqual(len(controls), 57)
+                for control in controls:
+                    left, top, right, bottom = control['rect']
+                    self.assertTrue(right > left and bottom > top, control['id'])
+                # Typed while the module is held back: nothing judges it yet.
+                ActionChains(driver).key_down(Keys.CONTROL).send_keys('a').key_up(
+                    Keys.CONTROL).send_keys('13000').perform()
+                ActionChains(driver).click(driver.find_element(By.ID, 'Text2')).perform()
+                ActionChains(driver).send_keys(Keys.END, '9').perform()
+                self.assertEqual(driver.execute_script(STATE)['open'], False)
+                self.assertEqual(driver.execute_script(
+                    "return document.getElementById('CalculatorForm').ariaBusy"), 'true')
+                # Judged when the module attaches, in keyboard order, as if
+                # typed then.
+                site.release()
+                self.assertEqual(player.notices_after_key(), [
+                    '请输入正确的Taruk原始杀伤！杀伤范围为1-12800',
+                    '请输入合法的数值!五行修正范围是1-1.4'])
+                self.assertEqual(driver.execute_script('return [Text1.value, Text2.value]'),
+                                 ['13000', '19'])
+                # From here each change is judged as it comes.
+                self.assertEqual(player.key('Backspace'), [])
+                self.assertEqual(driver.execute_script('return Text2.value'), '1')
+                self.assertEqual(player.type('5'), ['请输入合法的数值!五行修正范围是1-1.4'])
+        finally:
+            site.stop()
+
+
+# Phones, upright and on their side (CSS pixels).
+PHONES = [('320x568', 320, 568), ('390x844', 390, 844), ('412x915', 412, 915),
+          ('844x390', 844, 390)]
+
+
+class Phone(PageTest):
+    """The phone arrangement in headless Chromium with a phone's screen and
+    touch input, tapped with a finger."""
+
+    def on_phone(self, width, height):
+        driver = self.browser('zh-CN')
+        driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+            'width': width, 'height': height, 'deviceScaleFactor': 2, 'mobile': True})
+        driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {
+            'enabled': True, 'maxTouchPoints': 5})
+        self.addCleanup(driver.execute_cdp_cmd, 'Emulation.setTouchEmulationEnabled',
+                        {'enabled': False})
+        self.addCleanup(driver.execute_cdp_cmd, 'Emulation.clearDeviceMetricsOverride', {})
+        player = Player(self, driver)
+        player.open(self.site.url)
+        return player
+
+    @staticmethod
+    def tap(driver, element):
+        if isinstance(element, str):
+            element = driver.find_element(By.ID, element)
+        finger = ActionBuilder(driver, mouse=PointerInput(interaction.POINTER_TOUCH, 'finger'))
+        finger.pointer_action.move_to(element)
+        finger.pointer_action.pointer_down().pause(0.05).pointer_up()
+        finger.perform()
+
+    def test_EveryControlIsLargeEnoughAndNothingOverlaps(self):
+        for name, width, height in PHONES:
+            with self.subTest(name):
+                driver = self.on_phone(width, height).driver
+                self.assertLessEqual(driver.execute_script(
+                    'return document.documentElement.scrollWidth'), width)
+                # Measured over the whole page: scrolled to its top.
+                controls = driver.execute_script(CONTROLS)
+                leaves = [c for c in controls if c['tag'] != 'fieldset']
+                for c in controls:
+                    self.assertGreaterEqual(c['rect'][0], 0, c['id'])
+                    self.assertLessEqual(c['rect'][2], width, c['id'])
+                    self.assertGreaterEqual(c['legend'] or c['font'], 16, c['id'])
+                    if c['tag'] in ('input', 'button'):
+                        left, top, right, bottom = c['rect']
+                        self.assertGreaterEqual(min(right - left, bottom - top), 44, c['id'])
+                results = [c['font'] for c in controls if c['id'] in ('Text4', 'Text6')]
+                others = [c['font'] for c in leaves if c['id'] not in ('Text4', 'Text6')]
+                self.assertGreater(min(results), max(others))
+                for i, a in enumerate(leaves):
+                    for b in leaves[i + 1:]:
+                        self.assertLessEqual(min(overlap(a['rect'], b['rect'])), 0,
+                                             f"{a['id']} overlaps {b['id']}")
+
+    def test_BothResultsAreOnScreenAfterATapOnCalculate(self):
+        for name, width, height in PHONES:
+            with self.subTest(name):
+                player = self.on_phone(width, height)
+                driver = player.driver
+                player.play({'act': 'Replace', 'target': 'Text1', 'text': '5000'})
+                # The worst place to tap from: the button at the screen's
+                # bottom edge, the results below it out of sight.
+                driver.execute_script("Command1.scrollIntoView({block: 'end'})")
+                self.tap(driver, 'Command1')
+                self.assertEqual(player.notices_after_key(), [])
+                self.assertEqual(driver.execute_script('return Text6.value'), '7500')
+                for box in ('Text4', 'Text6', 'Command1', 'Command2'):
+                    top, bottom = driver.execute_script(
+                        'const r = document.getElementById(arguments[0]).getBoundingClientRect();'
+                        'return [r.top, r.bottom]', box)
+                    self.assertTrue(0 <= top and bottom <= height, f'{box}: {top}..{bottom}')
+
+    def test_ANoticeFitsAndGivesTheFocusBack(self):
+        for name, width, height in PHONES:
+            with self.subTest(name):
+                player = self.on_phone(width, height)
+                driver = player.driver
+                self.tap(driver, 'Text1')
+                player.key('Ctrl+A')
+                ActionChains(driver).send_keys('20000').perform()
+                self.assertTrue(wait_for(driver, 'return notice.open'))
+                sizes = driver.execute_script("""
+                    const r = (e) => { const b = e.getBoundingClientRect();
+                                       return [b.left, b.top, b.right, b.bottom]; };
+                    const button = notice.querySelector('button');
+                    return {dialog: r(notice), button: r(button),
+                            fonts: [...notice.querySelectorAll('h2, p, button')].map(
+                              (e) => parseFloat(getComputedStyle(e).fontSize))};""")
+                left, top, right, bottom = sizes['dialog']
+                self.assertTrue(left >= 0 and top >= 0 and right <= width and bottom <= height,
+                                sizes['dialog'])
+                self.assertGreaterEqual(sizes['button'][3] - sizes['button'][1], 44)
+                self.assertGreaterEqual(min(sizes['fonts']), 16)
+                self.tap(driver, driver.find_element(By.CSS_SELECTOR, '#notice button'))
+                self.assertTrue(wait_for(driver, "return !notice.open && "
+                                         "CalculatorForm.getAttribute('aria-busy') === 'false'"))
+                self.assertEqual(driver.execute_script('return document.activeElement.id'), 'Text1')
+
+    def test_DarkSchemeAndResultColoursCarryOver(self):
+        player = self.on_phone(390, 844)
+        driver = player.driver
+        player.click('Command1')
+        driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {
+            'features': [{'name': 'prefers-color-scheme', 'value': 'dark'}]})
+        self.addCleanup(driver.execute_cdp_cmd, 'Emulation.setEmulatedMedia', {'features': []})
+        for name, colour, background in driver.execute_script(TEXT_COLOURS):
+            self.assertGreaterEqual(contrast(colour, background), 4.5,
+                                    f'{name} {colour} on {background}')
+        # Light red and light blue rather than the form's red and navy.
+        results = driver.execute_script(
+            "return [getComputedStyle(Text4).color, getComputedStyle(Text6).color]")
+        self.assertNotIn('rgb(192, 0, 0)', results)
+        self.assertNotIn('rgb(0, 0, 128)', results)
 
 
 CONTROLLED = """return navigator.serviceWorker.controller !== null
@@ -452,6 +649,7 @@ def main():
     parser.add_argument('--site', required=True)
     parser.add_argument('--scenarios', nargs='+', required=True,
                         help='the command that writes the scenario table as JSON')
+    parser.add_argument('--only', help='runs only the tests whose names match this pattern')
     args = parser.parse_args()
     table = json.loads(subprocess.run(args.scenarios, check=True, capture_output=True).stdout)
     PageTest.site_folder = args.site
@@ -460,7 +658,10 @@ def main():
     add_scenarios(table)
     try:
         loader = unittest.defaultTestLoader
-        suite = unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in (Scenarios, Page, Offline))
+        suite = unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in (Scenarios, Page, Keyboard, Phone, FirstPaint, Offline))
+        if args.only:
+            suite = unittest.TestSuite(t for group in suite for t in group
+                                       if re.search(args.only, t.id()))
         result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
     finally:
         PageTest.site.stop()

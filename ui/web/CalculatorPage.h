@@ -8,14 +8,19 @@
 
 namespace taruk::web {
 
-// The calculator's one window in the page. It builds the page's controls
-// from the window description and turns what the page reports into the
-// window's four handlers. The page names controls by their ids (the names in
-// the table).
+// The calculator's one window in the page. The page already holds its
+// controls (written at build time from the window description); this
+// attaches to them and turns what the page reports into the window's four
+// handlers. The page names controls by their ids (the names in the table).
 class CalculatorPage {
 public:
     // `decimalMark` is the browser's, as Intl.NumberFormat writes it.
     explicit CalculatorPage(std::string_view decimalMark);
+
+    // Judges what the user typed before the module was ready, as if it had
+    // been typed now: the page takes text from its first paint, and reports
+    // changes only once it has attached. May show notices.
+    void attach();
 
     void press(std::string_view button);
     // The box's text has changed (or its composition ended); the text is

@@ -1,0 +1,144 @@
+#include "ui/form/PhoneLayout.h"
+
+#include "ui/form/FormLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using taruk::ControlSpec;
+namespace L = taruk::FormLayout;
+namespace P = taruk::PhoneLayout;
+
+namespace {
+
+const ControlSpec &byName(std::string_view name)
+{
+    for (const ControlSpec &c : L::kControls)
+        if (c.name == name)
+            return c;
+    throw std::out_of_range(std::string(name));
+}
+
+// The group boxes a row stands in, from the outermost.
+std::vector<std::string> groupsOf(const P::Row &row)
+{
+    std::vector<std::string> chain;
+    for (std::string_view g = row.group; !g.empty(); g = byName(g).container)
+        chain.insert(chain.begin(), std::string(g));
+    return chain;
+}
+
+// The rows each group box holds, by their index.
+std::map<std::string, std::vector<std::size_t>> rowsOfGroups()
+{
+    std::map<std::string, std::vector<std::size_t>> rows;
+    for (std::size_t i = 0; i < P::kRows.size(); ++i)
+        for (const std::string &g : groupsOf(P::kRows[i]))
+            rows[g].push_back(i);
+    return rows;
+}
+
+} // namespace
+
+TEST(PhoneLayout, PlacesEveryControlOnce)
+{
+    std::map<std::string, int> placed;
+    for (const P::Row &row : P::kRows) {
+        ASSERT_EQ(byName(row.group).kind, ControlSpec::Kind::GroupBox) << row.group;
+        for (std::string_view name : row.controls)
+            if (!name.empty())
+                ++placed[std::string(byName(name).name)];
+    }
+    // A group box stands where its first row is.
+    for (const auto &[group, rows] : rowsOfGroups())
+        ++placed[group];
+    for (const ControlSpec &c : L::kControls)
+        EXPECT_EQ(placed[std::string(c.name)], 1) << c.name;
+    EXPECT_EQ(placed.size(), L::kControls.size());
+}
+
+TEST(PhoneLayout, ReadsInKeyboardOrder)
+{
+    std::vector<std::string> rowOrder, keyboardOrder;
+    for (const P::Row &row : P::kRows)
+        for (std::string_view name : row.controls)
+            if (!name.empty() && byName(name).takesFocus())
+                rowOrder.emplace_back(name);
+    for (std::size_t i : L::kFocusOrder)
+        keyboardOrder.emplace_back(L::kControls[i].name);
+    EXPECT_EQ(rowOrder, keyboardOrder);
+}
+
+// A group box is drawn once: its rows follow each other.
+TEST(PhoneLayout, EachGroupBoxHoldsOneRunOfRows)
+{
+    for (const auto &[group, rows] : rowsOfGroups())
+        EXPECT_EQ(rows.back() - rows.front() + 1, rows.size()) << group;
+}
+
+// A control stands in its own group box unless that box's rows have ended
+// before keyboard order reaches it; then it stands in the box around it.
+TEST(PhoneLayout, ControlsStayInTheirGroupBoxWhereTheOrderAllows)
+{
+    const auto rows = rowsOfGroups();
+    for (std::size_t i = 0; i < P::kRows.size(); ++i) {
+        for (std::string_view name : P::kRows[i].controls) {
+            if (name.empty())
+                continue;
+            const ControlSpec &c = byName(name);
+            if (c.container == P::kRows[i].group)
+                continue;
+            EXPECT_GT(i, rows.at(std::string(c.container)).back()) << name;
+            EXPECT_EQ(byName(c.container).container, P::kRows[i].group) << name;
+        }
+    }
+}
+
+// Each box shares its row with its label, the label first; a row holds
+// nothing else but a lone button or the notes at the foot.
+TEST(PhoneLayout, EachBoxStandsBesideItsLabel)
+{
+    int boxes = 0;
+    for (const P::Row &row : P::kRows) {
+        const ControlSpec &first = byName(row.controls[0]);
+        if (row.controls[1].empty()) {
+            EXPECT_TRUE(first.kind == ControlSpec::Kind::Button ||
+                        (first.kind == ControlSpec::Kind::Label && !first.field))
+                << first.name;
+            continue;
+        }
+        const ControlSpec &second = byName(row.controls[1]);
+        if (second.kind != ControlSpec::Kind::TextBox) {
+            EXPECT_FALSE(first.field || second.field) << first.name;
+            continue;
+        }
+        ++boxes;
+        EXPECT_EQ(first.kind, ControlSpec::Kind::Label) << second.name;
+        EXPECT_EQ(first.field, second.field) << second.name;
+    }
+    EXPECT_EQ(boxes, 24);
+}
+
+// The two results and the two buttons, and nothing else, in one run of rows.
+TEST(PhoneLayout, ResultsAndButtonsStandTogether)
+{
+    std::vector<std::size_t> rows;
+    std::set<std::string> inside;
+    for (std::size_t i = 0; i < P::kRows.size(); ++i) {
+        if (!P::kRows[i].results)
+            continue;
+        rows.push_back(i);
+        for (std::string_view name : P::kRows[i].controls)
+            if (!name.empty() && byName(name).takesFocus())
+                inside.emplace(name);
+    }
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.back() - rows.front() + 1, rows.size());
+    // Text5 (frenzy) stands between Text6 and Command1 in keyboard order.
+    EXPECT_EQ(inside, (std::set<std::string>{"Text4", "Command1", "Text5", "Text6", "Command2"}));
+}

@@ -1,0 +1,226 @@
+#include "ui/web/WindowMarkup.h"
+
+#include "core/Fields.h"
+#include "ui/form/Contrast.h"
+#include "ui/form/FontFaces.h"
+#include "ui/form/FormLayout.h"
+#include "ui/form/PhoneLayout.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+namespace taruk::web::WindowMarkup {
+
+namespace {
+
+namespace L = FormLayout;
+using Kind = ControlSpec::Kind;
+
+// The boxes' background under a dark colour scheme (calculator.css).
+constexpr Rgb kDarkBoxBackground = {30, 30, 30};
+
+const ControlSpec &byName(std::string_view name)
+{
+    for (const ControlSpec &c : L::kControls)
+        if (c.name == name)
+            return c;
+    throw std::invalid_argument("no control " + std::string(name));
+}
+
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Twips as CSS pixels, to a thousandth, without the C locale's help.
+std::string px(int twips)
+{
+    const int thousandths = (twips * 1000 + (twips < 0 ? -7 : 7)) / L::kTwipsPerPixel;
+    std::string out = (thousandths < 0 ? "-" : "") + std::to_string(std::abs(thousandths) / 1000);
+    if (int rest = std::abs(thousandths) % 1000; rest != 0) {
+        std::string digits = std::to_string(rest);
+        digits.insert(0, 3 - digits.size(), '0');
+        digits.erase(digits.find_last_not_of('0') + 1);
+        out += '.' + digits;
+    }
+    return out + "px";
+}
+
+// Where a control stands in the window, in twips from its top left corner.
+struct Point {
+    int left;
+    int top;
+};
+Point windowPlace(const ControlSpec &c)
+{
+    Point p{c.left, c.top};
+    for (std::string_view in = c.container; !in.empty();) {
+        const ControlSpec &group = byName(in);
+        p.left += group.left;
+        p.top += group.top;
+        in = group.container;
+    }
+    return p;
+}
+
+// The group boxes from the outermost down to `group`.
+std::vector<std::string_view> groupChain(std::string_view group)
+{
+    std::vector<std::string_view> chain;
+    for (std::string_view g = group; !g.empty(); g = byName(g).container)
+        chain.insert(chain.begin(), g);
+    return chain;
+}
+
+std::string_view firstFocusable() { return L::kControls[L::kFocusOrder.front()].name; }
+
+std::string controlHtml(const ControlSpec &c)
+{
+    const std::string id = "id=\"" + std::string(c.name) + '"';
+    switch (c.kind) {
+    case Kind::Label:
+        if (c.field)
+            return "<label " + id + " class=\"caption\" for=\"" + std::string(fieldName(*c.field)) +
+                   "\">" + escaped(c.caption) + "</label>";
+        return "<span " + id + " class=\"caption\">" + escaped(c.caption) + "</span>";
+    case Kind::Button:
+        return "<button " + id + " type=\"button\">" + escaped(c.caption) + "</button>";
+    case Kind::TextBox: {
+        const FieldId field = *c.field;
+        std::string box = "<input " + id + " type=\"text\" value=\"" + escaped(startupText(field)) +
+                          "\" autocomplete=\"off\" spellcheck=\"false\"";
+        // A phone's decimal keyboard; the box still takes any text, a minus
+        // and an exponent included, as on the desktop.
+        box += isOutputField(field) ? " readonly" : " inputmode=\"decimal\"";
+        if (field == FieldId::Text4 || field == FieldId::Text6)
+            box += " class=\"result\"";
+        if (c.name == firstFocusable())
+            box += " autofocus";
+        return box + '>';
+    }
+    case Kind::GroupBox:
+        break;
+    }
+    throw std::invalid_argument("a group box is no row's control");
+}
+
+// Where each control stands in the markup: the group box that holds it.
+struct Markup {
+    std::string html;
+    std::vector<std::pair<std::string_view, std::string_view>> parents;
+};
+
+Markup build()
+{
+    Markup m;
+    m.html = "<main id=\"CalculatorForm\" aria-busy=\"true\">\n";
+    std::vector<std::string_view> open, closed;
+    bool inResults = false;
+    auto closeResults = [&] {
+        if (inResults)
+            m.html += "</div>\n";
+        inResults = false;
+    };
+    for (const PhoneLayout::Row &row : PhoneLayout::kRows) {
+        const std::vector<std::string_view> chain = groupChain(row.group);
+        std::size_t keep = 0;
+        while (keep < open.size() && keep < chain.size() && open[keep] == chain[keep])
+            ++keep;
+        if (keep < open.size() || row.results != inResults)
+            closeResults();
+        while (open.size() > keep) {
+            closed.push_back(open.back());
+            open.pop_back();
+            m.html += "</fieldset>\n";
+        }
+        for (std::size_t i = keep; i < chain.size(); ++i) {
+            if (std::find(closed.begin(), closed.end(), chain[i]) != closed.end())
+                throw std::invalid_argument("group box " + std::string(chain[i]) + " split");
+            const ControlSpec &group = byName(chain[i]);
+            m.parents.emplace_back(group.name, group.container);
+            m.html += "<fieldset id=\"" + std::string(group.name) + "\"><legend>" +
+                      escaped(group.caption) + "</legend>\n";
+            open.push_back(chain[i]);
+        }
+        if (row.results && !inResults)
+            m.html += "<div class=\"results\">\n";
+        inResults = row.results;
+        m.html += "<div class=\"row\">";
+        for (std::string_view name : row.controls) {
+            if (name.empty())
+                continue;
+            m.html += controlHtml(byName(name));
+            m.parents.emplace_back(name, row.group);
+        }
+        m.html += "</div>\n";
+    }
+    closeResults();
+    for (std::size_t i = 0; i < open.size(); ++i)
+        m.html += "</fieldset>\n";
+    m.html += "</main>";
+    return m;
+}
+
+std::string faceList(const auto &faces, std::string_view generic)
+{
+    std::string out;
+    for (std::string_view face : faces)
+        out += '"' + std::string(face) + "\", ";
+    return out + std::string(generic);
+}
+
+std::string rgb(Rgb c)
+{
+    return "rgb(" + std::to_string(c.red) + ' ' + std::to_string(c.green) + ' ' +
+           std::to_string(c.blue) + ')';
+}
+
+} // namespace
+
+std::string html() { return build().html; }
+
+std::string css()
+{
+    std::string out = "/* Written at build time from the window description. */\n";
+    out += ":root {\n  --text-faces: " + faceList(FontFaces::kText, "sans-serif") +
+           ";\n  --result-faces: " + faceList(FontFaces::kResult, "serif") + ";\n}\n";
+    out += ":where(#CalculatorForm) { width: " + px(L::kClientWidthTwips) +
+           "; height: " + px(L::kClientHeightTwips) + "; }\n";
+    for (const auto &[name, parent] : build().parents) {
+        const ControlSpec &c = byName(name);
+        const Point at = windowPlace(c);
+        const Point origin = parent.empty() ? Point{0, 0} : windowPlace(byName(parent));
+        out += ":where(#" + std::string(name) + ") { left: " + px(at.left - origin.left) +
+               "; top: " + px(at.top - origin.top) + "; width: " + px(c.width) +
+               "; height: " + px(c.height) + "; }\n";
+    }
+    for (auto [id, colour] : {std::pair{FieldId::Text4, L::kNormalDamageColour},
+                              std::pair{FieldId::Text6, L::kFrenzyDamageColour}})
+        out += ":where(#" + std::string(fieldName(id)) + ") { --light: " + rgb(colour) +
+               "; --dark: " + rgb(readableOn(colour, kDarkBoxBackground)) + "; }\n";
+    return out;
+}
+
+} // namespace taruk::web::WindowMarkup

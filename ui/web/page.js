@@ -1,0 +1,18 @@
+// What the module calls (ui/web/PageDom.cpp): the window's boxes, by id, as
+// the page already holds them, and its notices.
+import { showNotice } from './notice.js';
+
+export function makePage(document) {
+  const notice = document.getElementById('notice');
+  return {
+    text(box) {
+      return document.getElementById(box).value;
+    },
+    setText(box, text) {
+      document.getElementById(box).value = text;
+    },
+    showNotice(caption, message) {
+      return showNotice(notice, caption, message);
+    },
+  };
+}
