@@ -29,12 +29,14 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 
 class Site:
-    """Serves a folder as any static web server would, on a free port."""
+    """Serves a folder as any static web server would, on a free port or on
+    `port` (the same address again, after a stop)."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, port=0):
         handler = functools.partial(QuietHandler, directory=str(folder))
         socketserver.TCPServer.allow_reuse_address = True
-        self._server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        self._server = http.server.ThreadingHTTPServer(('127.0.0.1', port), handler)
+        self.port = self._server.server_address[1]
         self.url = f'http://127.0.0.1:{self._server.server_address[1]}/'
         self._thread = threading.Thread(target=self._server.serve_forever, daemon=True)
         self._thread.start()

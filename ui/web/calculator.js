@@ -2,7 +2,10 @@
 // C++ core and window description) builds the window through the `page`
 // object below and runs the window's four handlers; this script tells it what
 // the user does, one call at a time, and shows its notices.
-import TarukModule from './taruk.js';
+import { clearFault, showFailure, showFault } from './failure.js';
+import { decimalMark } from './locale.js';
+import { LoadFailure, loadModule } from './module-loader.js';
+import { TEXTS } from './texts.js';
 
 const form = document.getElementById('CalculatorForm');
 const notice = document.getElementById('notice');
@@ -73,6 +76,8 @@ const page = {
     fitToScreen();
   },
   addControl(control) {
+    // A restarted module builds the window again: the page keeps its own.
+    if (controls.has(control.name)) return;
     const element = makeControl(control);
     element.id = control.name;
     place(element, control.left, control.top, control.width, control.height);
@@ -108,14 +113,28 @@ const page = {
     noticeCaption.textContent = caption;
     noticeText.textContent = message;
     return new Promise((resolve) => {
-      notice.addEventListener('close', () => {
-        if (back && back !== document.body) {
-          back.focus();
-          if (selection) back.setSelectionRange(...selection);
+      const closed = () => {
+        try {
+          if (back && back !== document.body) {
+            back.focus();
+            if (selection) back.setSelectionRange(...selection);
+          }
+        } finally {
+          resolve();
         }
-        resolve();
-      }, { once: true });
-      notice.showModal();
+      };
+      notice.addEventListener('close', closed, { once: true });
+      try {
+        notice.showModal();
+      } catch (error) {
+        notice.removeEventListener('close', closed);
+        throw error;
+      }
+    }).catch((error) => {
+      // The notice cannot open (no <dialog> in this browser, say): its text
+      // goes under the window, and the call goes on.
+      console.error(error);
+      showFault(message);
     });
   },
 };
@@ -125,6 +144,7 @@ const page = {
 // window takes no press and no text change, as on the desktop (only a
 // script can reach the page then); input-method state is kept in order.
 let module = null;
+let makeModule = null;
 const waiting = [];
 let running = false;
 
@@ -139,10 +159,14 @@ async function drain() {
   form.setAttribute('aria-busy', 'true');
   while (waiting.length > 0) {
     const [entry, names] = waiting.shift();
+    if (!module) break;
     try {
       await module.ccall(entry, null, names.map(() => 'string'), names, { async: true });
+      if (entry === 'taruk_press') clearFault();
     } catch (error) {
       console.error(error);
+      showFault(TEXTS.CALL_FAILED);
+      await restart();
     }
   }
   running = false;
@@ -189,20 +213,37 @@ function fitToScreen() {
 }
 window.addEventListener('resize', fitToScreen);
 
-// The mark of the user's languages, as the browser lists them (the default
-// locale of Intl can be another, e.g. en-US in headless Chromium).
-function decimalMark() {
-  const format = new Intl.NumberFormat(navigator.languages);
-  const part = format.formatToParts(1.5).find((p) => p.type === 'decimal');
-  return part ? part.value : '.';
+async function startModule() {
+  module = await makeModule(page);
+  module.ccall('taruk_start', null, ['string'], [decimalMark(navigator.languages)]);
+}
+
+// After a call failed, the module's state may be half-way through it: a
+// fresh instance takes over the window, which keeps its texts and focus.
+async function restart() {
+  const texts = [...controls.values()].filter((c) => c instanceof HTMLInputElement)
+    .map((box) => [box, box.value]);
+  const focused = document.activeElement;
+  const caret = focused instanceof HTMLInputElement
+    ? [focused.selectionStart, focused.selectionEnd, focused.selectionDirection] : null;
+  try {
+    await startModule();
+    for (const [box, text] of texts) box.value = text;
+    focused?.focus();
+    if (caret) focused.setSelectionRange(...caret);
+  } catch (error) {
+    module = null;
+    showFailure(TEXTS.START_FAILED);
+    console.error(error);
+  }
 }
 
 try {
-  module = await TarukModule({ page });
-  module.ccall('taruk_start', null, ['string'], [decimalMark()]);
+  makeModule = await loadModule();
+  await startModule();
   form.setAttribute('aria-busy', 'false');
 } catch (error) {
-  document.getElementById('failure').hidden = false;
+  showFailure(error instanceof LoadFailure ? error.message : TEXTS.START_FAILED);
   console.error(error);
 }
 
