@@ -30,10 +30,11 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 class Site:
     """Serves a folder as any static web server would, on a free port or on
-    `port` (the same address again, after a stop)."""
+    `port` (the same address again, after a stop), with `handler` (a
+    QuietHandler) answering the requests."""
 
-    def __init__(self, folder, port=0):
-        handler = functools.partial(QuietHandler, directory=str(folder))
+    def __init__(self, folder, port=0, handler=QuietHandler):
+        handler = functools.partial(handler, directory=str(folder))
         socketserver.TCPServer.allow_reuse_address = True
         self._server = http.server.ThreadingHTTPServer(('127.0.0.1', port), handler)
         self.port = self._server.server_address[1]

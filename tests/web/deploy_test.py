@@ -18,7 +18,7 @@ import tempfile
 import time
 import unittest
 
-from browser import Site, chromium
+from browser import QuietHandler, Site, chromium
 
 # The files a half-done upload has not replaced yet: the module.
 MODULE = ('taruk.js', 'taruk.wasm')
@@ -54,6 +54,19 @@ STARTED = """return document.activeElement.id === 'Text1'
     && document.getElementById('CalculatorForm').getAttribute('aria-busy') === 'false'"""
 
 
+class RedirectingHost(QuietHandler):
+    """A host that sends the folder's address on to its index.html."""
+
+    def do_GET(self):
+        if self.path != '/':
+            return super().do_GET()
+        self.send_response(302)
+        self.send_header('Location', 'index.html')
+        self.send_header('Content-Length', '0')
+        self.end_headers()
+        return None
+
+
 def version(site):
     return re.search(r"const VERSION = '(\w+)'", (site / 'sw.js').read_text()).group(1)
 
@@ -66,14 +79,18 @@ def upload(source, folder, files=None):
             shutil.copy(file, folder / file.name)
 
 
-class Deploy(unittest.TestCase):
+class Deployed(unittest.TestCase):
+    """A folder the test uploads builds to, served; a fresh Chromium."""
+
     old = new = None
     new_memory = 0
+
+    host = QuietHandler
 
     def setUp(self):
         self.folder = pathlib.Path(tempfile.mkdtemp(prefix='taruk-deploy-'))
         upload(self.old, self.folder)
-        self.site = Site(self.folder)
+        self.site = Site(self.folder, handler=self.host)
         self.browser = chromium()
         self.driver = self.browser.__enter__()
         self.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': WATCH})
@@ -113,7 +130,7 @@ class Deploy(unittest.TestCase):
         try:
             return self.load('offline')
         finally:
-            self.site = Site(self.folder, self.site.port)
+            self.site = Site(self.folder, self.site.port, self.host)
 
     def first_visit(self):
         first = self.load('first visit')
@@ -122,6 +139,10 @@ class Deploy(unittest.TestCase):
             'return navigator.serviceWorker.ready.then(() => true)'))
         self.assertEqual(self.settle(), [self.store(self.old)])
         return first
+
+
+class Deploy(Deployed):
+    """Two real builds, uploaded at once or in two halves."""
 
     def test_AnUpdateDoneAtOnceRunsFromTheSecondLoad(self):
         old = self.first_visit()
@@ -149,14 +170,26 @@ class Deploy(unittest.TestCase):
         self.assertEqual(self.offline(), self.new_memory)
 
 
+class RedirectedDeploy(Deployed):
+    """A host that redirects the folder's address to index.html: the page is
+    stored as a plain response, which a browser accepts for a navigation."""
+
+    host = RedirectingHost
+
+    def test_ThePageOpensOffline(self):
+        old = self.first_visit()
+        self.assertEqual(self.offline(), old)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--old', required=True, type=pathlib.Path)
     parser.add_argument('--new', required=True, type=pathlib.Path)
     parser.add_argument('--new-memory', required=True, type=int)
     args = parser.parse_args()
-    Deploy.old, Deploy.new, Deploy.new_memory = args.old, args.new, args.new_memory
-    suite = unittest.defaultTestLoader.loadTestsFromTestCase(Deploy)
+    Deployed.old, Deployed.new, Deployed.new_memory = args.old, args.new, args.new_memory
+    loader = unittest.defaultTestLoader
+    suite = unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in (Deploy, RedirectedDeploy))
     result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
     failed = len(result.failures) + len(result.errors)
     print(f'{result.testsRun - failed} passed, {failed} failed')
