@@ -33,6 +33,11 @@ async function compileWasm(file) {
   try {
     const response = await fetch(file, { credentials: 'same-origin' });
     if (!response.ok) throw new Error(`HTTP ${response.status}`);
+    // Compiled while it downloads, where the host gives the type that needs.
+    if (WebAssembly.compileStreaming
+        && response.headers.get('Content-Type')?.startsWith('application/wasm')) {
+      return await WebAssembly.compileStreaming(response);
+    }
     return await WebAssembly.compile(await response.arrayBuffer());
   } catch (error) {
     throw new LoadFailure(TEXTS.FILE_FAILED(file), { cause: error });

@@ -1,5 +1,7 @@
-// The page's entry: runs the calculator (calculator.js and the modules it
-// imports) and, when one of its scripts cannot be loaded, says which.
+// Says which of the page's scripts could not be loaded, if one could not.
+// index.html runs calculator.js and this script side by side; importing
+// calculator.js here waits for that same run (no second fetch), and fails
+// when it or a script it imports could not be loaded.
 import { showFailure } from './failure.js';
 import { TEXTS } from './texts.js';
 
