@@ -22,6 +22,13 @@ EMSCRIPTEN_KEEPALIVE void taruk_start(const char *decimalMark)
     page->attach();
 }
 
+// A fresh instance taking over the window after a call failed: what the
+// boxes hold was judged as it was typed.
+EMSCRIPTEN_KEEPALIVE void taruk_resume(const char *decimalMark)
+{
+    page = std::make_unique<taruk::web::CalculatorPage>(decimalMark);
+}
+
 EMSCRIPTEN_KEEPALIVE void taruk_press(const char *button) { page->press(button); }
 
 EMSCRIPTEN_KEEPALIVE void taruk_text_changed(const char *box) { page->textChanged(box); }

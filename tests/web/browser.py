@@ -38,16 +38,18 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 
 class Site:
-    """Serves a folder as any static web server would, on a free port. The
-    files named in `held` are sent only once release() is called, as over a
-    slow network."""
+    """Serves a folder as any static web server would, on a free port or on
+    `port` (the same address again, after a stop), with `handler` (a
+    QuietHandler) answering the requests. The files named in `held` are sent
+    only once release() is called, as over a slow network."""
 
-    def __init__(self, folder, held=()):
+    def __init__(self, folder, port=0, handler=QuietHandler, held=()):
         self._release = threading.Event()
-        handler = functools.partial(QuietHandler, directory=str(folder),
+        handler = functools.partial(handler, directory=str(folder),
                                     held=(set(held), self._release))
         socketserver.TCPServer.allow_reuse_address = True
-        self._server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        self._server = http.server.ThreadingHTTPServer(('127.0.0.1', port), handler)
+        self.port = self._server.server_address[1]
         self.url = f'http://127.0.0.1:{self._server.server_address[1]}/'
         self._thread = threading.Thread(target=self._server.serve_forever, daemon=True)
         self._thread.start()

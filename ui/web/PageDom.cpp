@@ -14,6 +14,8 @@ EM_JS(char *, taruk_page_text, (const char *box, int *length), {
     const text = Module.page.text(UTF8ToString(box));
     const size = lengthBytesUTF8(text);
     const copy = _malloc(size + 1);
+    // Memory grows with need; past what the browser gives, the call fails.
+    if (!copy) throw new RangeError("no memory for " + size + " bytes of text");
     stringToUTF8(text, copy, size + 1);
     HEAP32[length >> 2] = size;
     return copy;
@@ -21,8 +23,14 @@ EM_JS(char *, taruk_page_text, (const char *box, int *length), {
 EM_JS(void, taruk_page_set_text, (const char *box, const char *text), {
     Module.page.setText(UTF8ToString(box), UTF8ToString(text));
 });
+// The module resumes however the notice ends: a rejected promise would leave
+// it, and every call queued after it, waiting for ever.
 EM_ASYNC_JS(void, taruk_page_show_notice, (const char *caption, const char *message), {
-    await Module.page.showNotice(UTF8ToString(caption), UTF8ToString(message));
+    try {
+        await Module.page.showNotice(UTF8ToString(caption), UTF8ToString(message));
+    } catch (error) {
+        console.error(error);
+    }
 });
 // clang-format on
 

@@ -4,12 +4,15 @@
 // to it and runs the window's four handlers. The scripts beside this one
 // tell the module what the user does, one call at a time, and show its
 // notices.
-import TarukModule from './taruk.js';
 import { CallQueue } from './calls.js';
 import { forwardEvents } from './events.js';
+import { showFailure } from './failure.js';
 import { wrapKeyboardOrder } from './keyboard.js';
+import { decimalMark } from './locale.js';
+import { LoadFailure, loadModule } from './module-loader.js';
 import { makePage } from './page.js';
 import { keepResultsInView } from './results.js';
+import { TEXTS } from './texts.js';
 
 const form = document.getElementById('CalculatorForm');
 const calls = new CallQueue(form);
@@ -17,22 +20,21 @@ forwardEvents(form, document.getElementById('notice'), calls);
 wrapKeyboardOrder(form);
 keepResultsInView(form, calls);
 
-// The mark of the user's languages, as the browser lists them (the default
-// locale of Intl can be another, e.g. en-US in headless Chromium).
-function decimalMark() {
-  const format = new Intl.NumberFormat(navigator.languages);
-  const part = format.formatToParts(1.5).find((p) => p.type === 'decimal');
-  return part ? part.value : '.';
-}
-
 // Start-up: the module attaches to the window and judges what was typed
-// before it was ready.
+// before it was ready. A fresh instance that takes over after a failed call
+// judges nothing: the texts were judged as they were typed.
 try {
-  const module = await TarukModule({ page: makePage(document) });
-  calls.attach(module);
-  calls.send('taruk_start', decimalMark());
+  const makeModule = await loadModule();
+  const page = makePage(document);
+  const mark = decimalMark(navigator.languages);
+  calls.attach(await makeModule(page), async () => {
+    const fresh = await makeModule(page);
+    fresh.ccall('taruk_resume', null, ['string'], [mark]);
+    return fresh;
+  });
+  calls.send('taruk_start', mark);
 } catch (error) {
-  document.getElementById('failure').hidden = false;
+  showFailure(error instanceof LoadFailure ? error.message : TEXTS.START_FAILED);
   console.error(error);
 }
 

@@ -3,9 +3,13 @@
 // the window is busy (aria-busy) while any runs. Before the module is
 // attached nothing is sent: it judges what was typed meanwhile when it
 // attaches.
+import { clearFault, showFailure, showFault } from './failure.js';
+import { TEXTS } from './texts.js';
+
 export class CallQueue {
   #form;
   #module = null;
+  #fresh = null;
   #waiting = [];
   #running = false;
   #idle = [];
@@ -14,8 +18,11 @@ export class CallQueue {
     this.#form = form;
   }
 
-  attach(module) {
+  // `fresh` makes a new instance of the module that takes over the window,
+  // for when a call has failed.
+  attach(module, fresh) {
     this.#module = module;
+    this.#fresh = fresh;
   }
 
   send(entry, ...names) {
@@ -27,12 +34,15 @@ export class CallQueue {
   async drain() {
     this.#running = true;
     this.#form.setAttribute('aria-busy', 'true');
-    while (this.#waiting.length > 0) {
+    while (this.#waiting.length > 0 && this.#module) {
       const [entry, names] = this.#waiting.shift();
       try {
         await this.#module.ccall(entry, null, names.map(() => 'string'), names, { async: true });
+        if (entry === 'taruk_press') clearFault();
       } catch (error) {
         console.error(error);
+        showFault(TEXTS.CALL_FAILED);
+        await this.#replaceModule();
       }
     }
     this.#running = false;
@@ -43,5 +53,18 @@ export class CallQueue {
   // Resolves once every call sent so far has run.
   whenIdle() {
     return this.#running ? new Promise((resolve) => this.#idle.push(resolve)) : Promise.resolve();
+  }
+
+  // The failed call may have left the module half-way through it. The page
+  // holds the window, texts and focus included, so a fresh instance simply
+  // takes over.
+  async #replaceModule() {
+    this.#module = null;
+    try {
+      this.#module = await this.#fresh();
+    } catch (error) {
+      console.error(error);
+      showFailure(TEXTS.START_FAILED);
+    }
   }
 }

@@ -1,0 +1,28 @@
+// What the page says when something fails: the paragraph in place of the
+// calculator when the page cannot start, and a line under the window when
+// one call into the module failed (the page then goes on).
+const FAULT_ID = 'fault';
+
+export function showFailure(text) {
+  const paragraph = document.getElementById('failure');
+  paragraph.textContent = text;
+  paragraph.hidden = false;
+}
+
+export function showFault(text) {
+  let line = document.getElementById(FAULT_ID);
+  if (!line) {
+    line = document.createElement('p');
+    line.id = FAULT_ID;
+    line.className = 'message';
+    line.setAttribute('role', 'alert');
+    document.getElementById('CalculatorForm').after(line);
+  }
+  line.textContent = text;
+  line.hidden = false;
+}
+
+export function clearFault() {
+  const line = document.getElementById(FAULT_ID);
+  if (line) line.hidden = true;
+}
