@@ -1,4 +1,4 @@
-#include "ui/form/ScenarioTable.h"
+#include "tests/scenarios/ScenarioTable.h"
 
 #include <algorithm>
 
