@@ -68,11 +68,10 @@ public:
 private:
     static FieldId field(std::string_view box)
     {
-        for (FieldId id : taruk::kAllFields)
-            if (taruk::fieldName(id) == box)
-                return id;
-        ADD_FAILURE() << "no box " << box;
-        return FieldId::Text1;
+        const auto id = taruk::fieldNamed(box);
+        if (!id)
+            ADD_FAILURE() << "no box " << box;
+        return id.value_or(FieldId::Text1);
     }
     bool inBox() const { return m_focus.rfind("Text", 0) == 0; }
     bool editable() const { return inBox() && !taruk::isOutputField(field(m_focus)); }

@@ -5,7 +5,6 @@
 #include "ui/form/FormLayout.h"
 #include "ui/web/PageDom.h"
 
-#include <optional>
 #include <utility>
 
 namespace taruk::web {
@@ -18,14 +17,6 @@ namespace L = FormLayout;
 constexpr Rgb kDarkBoxBackground = {30, 30, 30};
 
 double px(int twips) { return static_cast<double>(twips) / L::kTwipsPerPixel; }
-
-std::optional<FieldId> fieldNamed(std::string_view name)
-{
-    for (FieldId id : kAllFields)
-        if (fieldName(id) == name)
-            return id;
-    return std::nullopt;
-}
 
 void buildControls()
 {
