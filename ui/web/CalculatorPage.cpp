@@ -1,11 +1,10 @@
 #include "ui/web/CalculatorPage.h"
 
-#include "ui/form/Contrast.h"
 #include "ui/form/DecimalSeparator.h"
 #include "ui/form/FormLayout.h"
+#include "ui/form/ResultColour.h"
 #include "ui/web/PageDom.h"
 
-#include <utility>
 
 namespace taruk::web {
 
@@ -13,8 +12,12 @@ namespace {
 
 namespace L = FormLayout;
 
-// The background of the boxes under a dark colour scheme (calculator.css).
-constexpr Rgb kDarkBoxBackground = {30, 30, 30};
+// The read-only boxes' background and text under a light and a dark colour
+// scheme (calculator.css). A high-contrast mode is the browser's forced
+// colours, which draw every text in the colour the user chose, as the rule
+// says.
+constexpr BoxTheme kLight = {{240, 240, 240}, {0, 0, 0}, false};
+constexpr BoxTheme kDark = {{30, 30, 30}, {232, 232, 232}, false};
 
 double px(int twips) { return static_cast<double>(twips) / L::kTwipsPerPixel; }
 
@@ -30,9 +33,9 @@ void buildControls()
         if (box)
             PageDom::setText(*spec.field, startupText(*spec.field));
     }
-    for (auto [id, colour] : {std::pair{FieldId::Text4, L::kNormalDamageColour},
-                              std::pair{FieldId::Text6, L::kFrenzyDamageColour}})
-        PageDom::styleResult(fieldName(id), colour, readableOn(colour, kDarkBoxBackground));
+    for (FieldId id : {FieldId::Text4, FieldId::Text6})
+        PageDom::styleResult(fieldName(id), resultTextColour(id, kLight),
+                             resultTextColour(id, kDark));
     PageDom::focus(L::kControls[L::kFocusOrder.front()].name);
 }
 

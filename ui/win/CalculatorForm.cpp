@@ -1,5 +1,6 @@
 #include "ui/win/CalculatorForm.h"
 
+#include "ui/form/ResultColour.h"
 #include "ui/win/Dpi.h"
 #include "ui/win/ResultColour.h"
 #include "ui/win/Utf16.h"
@@ -142,15 +143,13 @@ LRESULT CalculatorForm::onColour(HDC dc, HWND control, LPARAM lParam)
     // background and choose only the two result colours.
     const LRESULT brush =
         DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), lParam);
-    Rgb wanted{};
-    if (control == textBox(FieldId::Text4))
-        wanted = FormLayout::kNormalDamageColour;
-    else if (control == textBox(FieldId::Text6))
-        wanted = FormLayout::kFrenzyDamageColour;
-    else
-        return brush;
-    SetTextColor(dc, colorRefOf(resultTextColour(wanted, highContrastOn(), rgbOf(GetTextColor(dc)),
-                                                 rgbOf(GetBkColor(dc)))));
+    for (FieldId result : {FieldId::Text4, FieldId::Text6}) {
+        if (control == textBox(result)) {
+            const BoxTheme theme = {rgbOf(GetBkColor(dc)), rgbOf(GetTextColor(dc)),
+                                    highContrastOn()};
+            SetTextColor(dc, colorRefOf(resultTextColour(result, theme)));
+        }
+    }
     return brush;
 }
 
