@@ -6,6 +6,7 @@
 #include <emscripten/emscripten.h>
 
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -22,13 +23,24 @@ EMSCRIPTEN_KEEPALIVE void taruk_start(const char *decimalMark)
 
 EMSCRIPTEN_KEEPALIVE void taruk_press(const char *button) { page->press(button); }
 
-EMSCRIPTEN_KEEPALIVE void taruk_text_changed(const char *box) { page->textChanged(box); }
+EMSCRIPTEN_KEEPALIVE void taruk_press_key(const char *button, const char *which)
+{
+    page->pressKey(button, std::string_view(which) == "repeat");
+}
+
+EMSCRIPTEN_KEEPALIVE void taruk_text_changed(const char *box, const char *text)
+{
+    page->textChanged(box, text);
+}
 
 EMSCRIPTEN_KEEPALIVE void taruk_composition_started(const char *box)
 {
     page->compositionStarted(box);
 }
 
-EMSCRIPTEN_KEEPALIVE void taruk_composition_ended(const char *box) { page->compositionEnded(box); }
+EMSCRIPTEN_KEEPALIVE void taruk_composition_ended(const char *box, const char *text)
+{
+    page->compositionEnded(box, text);
+}
 
 } // extern "C"

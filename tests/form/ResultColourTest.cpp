@@ -1,5 +1,5 @@
-#include "ui/form/Contrast.h"
 #include "ui/form/ResultColour.h"
+#include "ui/form/Contrast.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
                    FieldId::Text6,
                    {kBlack, Rgb{255, 255, 0}, true},
                    Rgb{255, 255, 0}},
-        ColourCase{"NotAResult", FieldId::Text3, {kDarkBox, Rgb{200, 200, 200}, false},
+        ColourCase{"NotAResult",
+                   FieldId::Text3,
+                   {kDarkBox, Rgb{200, 200, 200}, false},
                    Rgb{200, 200, 200}}),
     [](const auto &info) { return std::string(info.param.name); });
 

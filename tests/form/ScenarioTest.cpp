@@ -56,6 +56,11 @@ public:
             m_selected = true;
         } else if ((name == "Enter" || name == "Space") && !inBox()) {
             press();
+        } else if (name == "Enter held") {
+            // The window reports the key going down and each repeat.
+            if (!inBox())
+                for (bool repeat : {false, true, true})
+                    m_routed.router.pressKey(button(), repeat);
         } else if (name == "Ctrl+A") {
             m_selected = true;
         } else if (name == "Backspace") {
@@ -78,11 +83,12 @@ private:
 
     void setText(const std::string &text) { m_routed.store.setText(field(m_focus), text); }
 
-    void press()
+    taruk::EventRouter::Button button() const
     {
-        m_routed.router.press(m_focus == "Command1" ? taruk::EventRouter::Button::Command1
-                                                    : taruk::EventRouter::Button::Command2);
+        return m_focus == "Command1" ? taruk::EventRouter::Button::Command1
+                                     : taruk::EventRouter::Button::Command2;
     }
+    void press() { m_routed.router.press(button()); }
     void backspace()
     {
         if (editable()) {

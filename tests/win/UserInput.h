@@ -35,9 +35,17 @@ public:
     }
 
     // "Tab", "Shift+Tab", "Enter", "Escape", "Space", "Backspace", "Ctrl+A",
-    // "Shift+F10", "Menu" (the menu key); false for a name it does not know.
+    // "Shift+F10", "Menu" (the menu key), "Enter held" (down, then two
+    // repeats, each taken as a repeat by the system since the key is still
+    // down, then up); false for a name it does not know.
     bool key(std::string_view name)
     {
+        if (name == "Enter held") {
+            for (int down = 0; down < 3; ++down)
+                virtualKey(VK_RETURN, 0);
+            virtualKey(VK_RETURN, KEYEVENTF_KEYUP);
+            return true;
+        }
         const std::vector<std::pair<std::string_view, std::vector<WORD>>> keys = {
             {"Tab", {VK_TAB}},
             {"Shift+Tab", {VK_SHIFT, VK_TAB}},

@@ -21,12 +21,15 @@ EventRouter::EventRouter(FieldStore &store, Notifier &shown, char decimalSeparat
 {
 }
 
-void EventRouter::pressBegan(Button button) { m_pressAccepted[indexOf(button)] = !noticeOpen(); }
+void EventRouter::pressBegan(Button button)
+{
+    m_pressBegun[indexOf(button)] = noticeOpen() ? PressBegun::Refused : PressBegun::Accepted;
+}
 
 void EventRouter::pressCompleted(Button button)
 {
-    const bool accepted = m_pressAccepted[indexOf(button)] && !noticeOpen();
-    m_pressAccepted[indexOf(button)] = false;
+    const bool accepted = m_pressBegun[indexOf(button)] != PressBegun::Refused && !noticeOpen();
+    m_pressBegun[indexOf(button)] = PressBegun::Unseen;
     if (!accepted)
         return;
     if (button == Button::Command1)
@@ -39,7 +42,7 @@ void EventRouter::textChanged(FieldId id, std::string_view text)
 {
     // A change while a notice is open is not judged, and not taken as seen:
     // the next change is compared with what the check last judged.
-    if (m_composing[fieldIndex(id)] || noticeOpen())
+    if (m_store.composing(id) || noticeOpen())
         return;
     if (id == FieldId::Text1 && text != m_checkedText1) {
         m_checkedText1 = text;
@@ -50,11 +53,11 @@ void EventRouter::textChanged(FieldId id, std::string_view text)
     }
 }
 
-void EventRouter::compositionStarted(FieldId id) { m_composing[fieldIndex(id)] = true; }
+void EventRouter::compositionStarted(FieldId id) { m_store.setComposing(id, true); }
 
 void EventRouter::compositionEnded(FieldId id, std::string_view text)
 {
-    m_composing[fieldIndex(id)] = false;
+    m_store.setComposing(id, false);
     textChanged(id, text);
 }
 

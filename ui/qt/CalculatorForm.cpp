@@ -140,6 +140,8 @@ void CalculatorForm::connectControls()
                 [this, b = button] { m_router->pressBegan(b); });
         connect(widget, &QAbstractButton::clicked, this,
                 [this, b = button] { m_router->pressCompleted(b); });
+        connect(widget, &CommandButton::enterPressed, this,
+                [this, b = button](bool repeat) { m_router->pressKey(b, repeat); });
     }
     for (FieldId id : kAllFields) {
         TextBox *box = textBox(id);

@@ -5,6 +5,7 @@
 #include "ui/form/ResultColour.h"
 #include "ui/web/PageDom.h"
 
+#include <optional>
 
 namespace taruk::web {
 
@@ -20,6 +21,15 @@ constexpr BoxTheme kLight = {{240, 240, 240}, {0, 0, 0}, false};
 constexpr BoxTheme kDark = {{30, 30, 30}, {232, 232, 232}, false};
 
 double px(int twips) { return static_cast<double>(twips) / L::kTwipsPerPixel; }
+
+std::optional<EventRouter::Button> buttonNamed(std::string_view name)
+{
+    if (name == "Command1")
+        return EventRouter::Button::Command1;
+    if (name == "Command2")
+        return EventRouter::Button::Command2;
+    return std::nullopt;
+}
 
 void buildControls()
 {
@@ -50,16 +60,20 @@ CalculatorPage::CalculatorPage(std::string_view decimalMark)
 
 void CalculatorPage::press(std::string_view button)
 {
-    if (button == "Command1")
-        m_router.press(EventRouter::Button::Command1);
-    else if (button == "Command2")
-        m_router.press(EventRouter::Button::Command2);
+    if (const auto pressed = buttonNamed(button))
+        m_router.press(*pressed);
 }
 
-void CalculatorPage::textChanged(std::string_view box)
+void CalculatorPage::pressKey(std::string_view button, bool repeat)
+{
+    if (const auto pressed = buttonNamed(button))
+        m_router.pressKey(*pressed, repeat);
+}
+
+void CalculatorPage::textChanged(std::string_view box, std::string_view text)
 {
     if (const auto id = fieldNamed(box))
-        m_router.textChanged(*id, m_store.getText(*id));
+        m_router.textChanged(*id, text);
 }
 
 void CalculatorPage::compositionStarted(std::string_view box)
@@ -68,10 +82,10 @@ void CalculatorPage::compositionStarted(std::string_view box)
         m_router.compositionStarted(*id);
 }
 
-void CalculatorPage::compositionEnded(std::string_view box)
+void CalculatorPage::compositionEnded(std::string_view box, std::string_view text)
 {
     if (const auto id = fieldNamed(box))
-        m_router.compositionEnded(*id, m_store.getText(*id));
+        m_router.compositionEnded(*id, text);
 }
 
 } // namespace taruk::web

@@ -153,16 +153,26 @@ form.addEventListener('click', (event) => {
   const button = event.target.closest('button');
   if (button && !notice.open) send('taruk_press', button.id);
 });
+// A change is judged on the text the box held when it was reported, which
+// goes with it: the call may run later, after other edits.
 form.addEventListener('input', (event) => {
   if (event.target instanceof HTMLInputElement && !notice.open) {
-    send('taruk_text_changed', event.target.id);
+    send('taruk_text_changed', event.target.id, event.target.value);
   }
 });
 form.addEventListener('compositionstart', (event) => {
   send('taruk_composition_started', event.target.id);
 });
 form.addEventListener('compositionend', (event) => {
-  send('taruk_composition_ended', event.target.id);
+  send('taruk_composition_ended', event.target.id, event.target.value);
+});
+// Enter on a focused button, its repeats included, goes to the window's
+// rules rather than to the browser, which clicks again on every repeat.
+form.addEventListener('keydown', (event) => {
+  if (event.key !== 'Enter' || !(event.target instanceof HTMLButtonElement)) return;
+  event.preventDefault();
+  if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey || notice.open) return;
+  send('taruk_press_key', event.target.id, event.repeat ? 'repeat' : 'first');
 });
 
 // Tab from the last control goes round to the first, and Shift+Tab from the
