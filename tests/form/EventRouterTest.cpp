@@ -230,6 +230,14 @@ INSTANTIATE_TEST_SUITE_P(
                                    s.router.compositionEnded(F::Text2, "1");
                                },
                                {}},
+                    // A page reports a change and runs its check later: the text
+                    // reported is judged, not what the box holds by then.
+                    ChangeCase{"JudgesTheReportedText",
+                               [](RoutedStore &s) {
+                                   s.router.textChanged(F::Text1, "13000");
+                                   s.router.textChanged(F::Text2, "1.2");
+                               },
+                               {kRawDamageRange}},
                     // The reset writes Text1 while an input method composes there:
                     // the composition is over, and the next change is judged.
                     ChangeCase{"ProgramWriteEndsComposition",

@@ -36,13 +36,20 @@ public:
 
     // "Tab", "Shift+Tab", "Enter", "Escape", "Space", "Backspace", "Ctrl+A",
     // "Shift+F10", "Menu" (the menu key), "Enter held" (down, then two
-    // repeats, each taken as a repeat by the system since the key is still
-    // down, then up); false for a name it does not know.
+    // repeats, then up); false for a name it does not know.
     bool key(std::string_view name)
     {
         if (name == "Enter held") {
-            for (int down = 0; down < 3; ++down)
-                virtualKey(VK_RETURN, 0);
+            virtualKey(VK_RETURN, 0);
+            // Windows marks a held key's repeats with bit 30 (the key was
+            // already down); under Wine, keys sent again with SendInput came
+            // without it, so the repeats are posted as Windows sends them,
+            // through the same message loop.
+            const auto scan = static_cast<LPARAM>(MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC));
+            for (int repeat = 0; repeat < 2; ++repeat) {
+                PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1 | scan << 16 | 1L << 30);
+                m_pump();
+            }
             virtualKey(VK_RETURN, KEYEVENTF_KEYUP);
             return true;
         }

@@ -3,6 +3,7 @@
 #include "core/DamageCalculation.h"
 #include "core/EntryChecks.h"
 #include "core/Reset.h"
+#include "ui/form/ReportedTextStore.h"
 
 namespace taruk {
 
@@ -46,10 +47,10 @@ void EventRouter::textChanged(FieldId id, std::string_view text)
         return;
     if (id == FieldId::Text1 && text != m_checkedText1) {
         m_checkedText1 = text;
-        Text1_Change();
+        Text1_Change(text);
     } else if (id == FieldId::Text2 && text != m_checkedText2) {
         m_checkedText2 = text;
-        Text2_Change();
+        Text2_Change(text);
     }
 }
 
@@ -67,8 +68,16 @@ void EventRouter::Command1_Click() { runDamageCalculation(m_store, m_notices, m_
 
 void EventRouter::Command2_Click() { resetFields(m_store); }
 
-void EventRouter::Text1_Change() { checkRawDamage(m_store, m_notices, m_separator); }
+void EventRouter::Text1_Change(std::string_view text)
+{
+    ReportedTextStore reported(m_store, FieldId::Text1, text);
+    checkRawDamage(reported, m_notices, m_separator);
+}
 
-void EventRouter::Text2_Change() { checkElementCorrection(m_store, m_notices, m_separator); }
+void EventRouter::Text2_Change(std::string_view text)
+{
+    ReportedTextStore reported(m_store, FieldId::Text2, text);
+    checkElementCorrection(reported, m_notices, m_separator);
+}
 
 } // namespace taruk

@@ -53,10 +53,11 @@ public:
             press(button);
     }
 
-    // Every change of a box's text, with the text it now holds.
+    // Every change of a box's text, with the text it held when the toolkit
+    // reported the change.
     void textChanged(FieldId id, std::string_view text);
     void compositionStarted(FieldId id);
-    // The composition is over; `text` is what the box holds now.
+    // The composition is over; `text` is what the box held then.
     void compositionEnded(FieldId id, std::string_view text);
 
     bool noticeOpen() const { return m_notices.isOpen(); }
@@ -64,8 +65,9 @@ public:
 private:
     void Command1_Click();
     void Command2_Click();
-    void Text1_Change();
-    void Text2_Change();
+    // `text` is the box's text as reported with the change.
+    void Text1_Change(std::string_view text);
+    void Text2_Change(std::string_view text);
 
     // Where a press stands: no begin seen, begun with no notice open, or
     // begun while one was open. A completion seen alone, as some toolkits
