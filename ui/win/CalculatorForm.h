@@ -49,7 +49,7 @@ private:
     void onCommand(int id, int code, HWND sender);
     LRESULT onColour(HDC dc, HWND control, LPARAM lParam);
     void onActivate(WPARAM wParam);
-    std::optional<EventRouter::Button> buttonOf(HWND control) const;
+    std::optional<EventRouter::Button> buttonOf(HWND window) const;
 
     HWND m_window = nullptr;
     FormControls m_controls;

@@ -46,7 +46,7 @@ template <std::size_t N>
 std::wstring chineseFace(const std::array<std::string_view, N> &preferred)
 {
     for (std::string_view name : preferred) {
-        const std::wstring face = toUtf16(name);
+        std::wstring face = toUtf16(name);
         if (!installedFace(face.c_str(), DEFAULT_CHARSET).empty())
             return face;
     }
