@@ -26,7 +26,7 @@ QString firstInstalledFamily(const std::array<std::string_view, N> &preferred,
 {
     const QStringList installed = QFontDatabase::families();
     for (std::string_view face : preferred) {
-        const QString family = toQString(face);
+        QString family = toQString(face);
         // A family that several foundries make is listed as "Family [Foundry]".
         const QString withFoundry = family + QStringLiteral(" [");
         if (std::any_of(installed.begin(), installed.end(), [&](const QString &name) {
