@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace taruk {
@@ -35,6 +36,16 @@ inline constexpr std::array<std::string_view, kFieldCount> kFieldNames = {
     "Text17", "Text18", "Text19", "Text20", "Text21", "Text22", "Text23", "Text24",
 };
 constexpr std::string_view fieldName(FieldId id) { return kFieldNames[fieldIndex(id)]; }
+
+// The field whose box has that name; none for any other name, since a page or
+// a test names boxes by text.
+constexpr std::optional<FieldId> fieldNamed(std::string_view name)
+{
+    for (FieldId id : kAllFields)
+        if (fieldName(id) == name)
+            return id;
+    return std::nullopt;
+}
 
 // The text a field holds when the program starts and after a reset.
 std::string_view startupText(FieldId id);

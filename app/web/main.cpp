@@ -2,10 +2,12 @@
 // through which calculator.js reports what the user did. The page calls them
 // one at a time, each running to its end (notices included).
 #include "ui/web/CalculatorPage.h"
+#include "ui/web/PageDom.h"
 
 #include <emscripten/emscripten.h>
 
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -31,13 +33,27 @@ EMSCRIPTEN_KEEPALIVE void taruk_resume(const char *decimalMark)
 
 EMSCRIPTEN_KEEPALIVE void taruk_press(const char *button) { page->press(button); }
 
-EMSCRIPTEN_KEEPALIVE void taruk_text_changed(const char *box) { page->textChanged(box); }
+EMSCRIPTEN_KEEPALIVE void taruk_press_key(const char *button, const char *which)
+{
+    page->pressKey(button, std::string_view(which) == "repeat");
+}
+
+// The text a change reports travels beside the call, not as an argument: a
+// string argument is copied onto the module's small stack, and a box may
+// hold megabytes.
+EMSCRIPTEN_KEEPALIVE void taruk_text_changed(const char *box)
+{
+    page->textChanged(box, taruk::web::PageDom::reportedText());
+}
 
 EMSCRIPTEN_KEEPALIVE void taruk_composition_started(const char *box)
 {
     page->compositionStarted(box);
 }
 
-EMSCRIPTEN_KEEPALIVE void taruk_composition_ended(const char *box) { page->compositionEnded(box); }
+EMSCRIPTEN_KEEPALIVE void taruk_composition_ended(const char *box)
+{
+    page->compositionEnded(box, taruk::web::PageDom::reportedText());
+}
 
 } // extern "C"

@@ -66,7 +66,7 @@ const Texts kExample = merge(allCounters("5"), {{F::Text1, "5000"},
 INSTANTIATE_TEST_SUITE_P(
     Steps, Calculation,
     // The worked example, the ceiling and the start-up texts are scenarios
-    // of the window (ui/form/ScenarioTable.cpp), played over the core too.
+    // of the window (tests/scenarios/ScenarioTable.cpp), played over the core too.
     testing::Values(
         CalcCase{"NegativeAndOutOfRangeAreComputed",
                  {{F::Text1, "-10"}, {F::Text2, "3"}, {F::Text7, "250"}},

@@ -82,13 +82,46 @@ INSTANTIATE_TEST_SUITE_P(
                               "13000",
                               "1",
                               "0"},
-                    // A press released without having begun is no press.
-                    GuardCase{"CompletedWithoutBeginning",
+                    // Down before the notice, released while it is open.
+                    GuardCase{"PressCompletedDuringNotice",
+                              [](RoutedStore &s) {
+                                  s.router.pressBegan(Button::Command2);
+                                  typeAbove(s);
+                              },
+                              [](RoutedStore &s) { s.router.pressCompleted(Button::Command2); },
+                              nothing,
+                              {kRawDamageRange},
+                              "13000",
+                              "1",
+                              "0"},
+                    // A completion reported alone (a script's click, a tool's
+                    // BN_CLICKED) is a whole press, judged when it completes.
+                    GuardCase{"CompletedAloneDuringNotice",
+                              typeAbove,
+                              [](RoutedStore &s) { s.router.pressCompleted(Button::Command2); },
+                              nothing,
+                              {kRawDamageRange},
+                              "13000",
+                              "1",
+                              "0"},
+                    GuardCase{"CompletedAloneAfterTheNotice",
                               typeAbove,
                               nothing,
                               [](RoutedStore &s) { s.router.pressCompleted(Button::Command2); },
                               {kRawDamageRange},
-                              "13000",
+                              "1",
+                              "1",
+                              "0"},
+                    // A refused begin does not outlive the press: the next one counts.
+                    GuardCase{"WholePressAfterARefusedBegin",
+                              typeAbove,
+                              [](RoutedStore &s) { s.router.pressBegan(Button::Command2); },
+                              [](RoutedStore &s) {
+                                  s.router.pressCompleted(Button::Command2);
+                                  s.router.press(Button::Command2);
+                              },
+                              {kRawDamageRange},
+                              "1",
                               "1",
                               "0"},
                     GuardCase{"CorrectionChangedDuringNotice",
@@ -197,6 +230,32 @@ INSTANTIATE_TEST_SUITE_P(
                                    s.router.compositionEnded(F::Text2, "1");
                                },
                                {}},
+                    // A page reports a change and runs its check later: the text
+                    // reported is judged, not what the box holds by then.
+                    ChangeCase{"JudgesTheReportedText",
+                               [](RoutedStore &s) {
+                                   s.router.textChanged(F::Text1, "13000");
+                                   s.router.textChanged(F::Text2, "1.2");
+                               },
+                               {kRawDamageRange}},
+                    // The reset writes Text1 while an input method composes there:
+                    // the composition is over, and the next change is judged.
+                    ChangeCase{"ProgramWriteEndsComposition",
+                               [](RoutedStore &s) {
+                                   s.router.compositionStarted(F::Text1);
+                                   s.store.setText(F::Text1, "y");
+                                   s.router.press(Button::Command2);
+                                   s.store.setText(F::Text1, "0");
+                               },
+                               {kRawDamageRange}},
+                    ChangeCase{"ProgramWriteInAnotherBox",
+                               [](RoutedStore &s) {
+                                   s.router.compositionStarted(F::Text1);
+                                   s.store.setText(F::Text5, "3");
+                                   s.router.press(Button::Command1);
+                                   s.store.setText(F::Text1, "0");
+                               },
+                               {}},
                     ChangeCase{"CompositionInOneBoxOnly",
                                [](RoutedStore &s) {
                                    s.router.compositionStarted(F::Text1);
@@ -211,6 +270,19 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                {}}),
     [](const auto &info) { return info.param.name; });
+
+// Enter held on a focused button: one press on the key going down, none on
+// its repeats; the next time it goes down is a new press. Each press of
+// 计算Taruk杀伤 over 13000 says so once.
+TEST(RouterKeys, HeldKeyPressesOnce)
+{
+    RoutedStore s;
+    s.store.setText(F::Text1, "13000");
+    s.notifier.messages.clear();
+    for (bool repeat : {false, true, true, true, false, true})
+        s.router.pressKey(Button::Command1, repeat);
+    EXPECT_EQ(s.notifier.messages, (Notices{kRawDamageWrong, kRawDamageWrong}));
+}
 
 // The separator given is the one the checks read with.
 TEST(RouterSeparator, ChecksReadTheSeparatorGiven)

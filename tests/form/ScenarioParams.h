@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form/ScenarioTable.h"
+#include "tests/scenarios/ScenarioTable.h"
 
 #include <gtest/gtest.h>
 

@@ -56,6 +56,11 @@ public:
             m_selected = true;
         } else if ((name == "Enter" || name == "Space") && !inBox()) {
             press();
+        } else if (name == "Enter held") {
+            // The window reports the key going down and each repeat.
+            if (!inBox())
+                for (bool repeat : {false, true, true})
+                    m_routed.router.pressKey(button(), repeat);
         } else if (name == "Ctrl+A") {
             m_selected = true;
         } else if (name == "Backspace") {
@@ -68,22 +73,22 @@ public:
 private:
     static FieldId field(std::string_view box)
     {
-        for (FieldId id : taruk::kAllFields)
-            if (taruk::fieldName(id) == box)
-                return id;
-        ADD_FAILURE() << "no box " << box;
-        return FieldId::Text1;
+        const auto id = taruk::fieldNamed(box);
+        if (!id)
+            ADD_FAILURE() << "no box " << box;
+        return id.value_or(FieldId::Text1);
     }
     bool inBox() const { return m_focus.rfind("Text", 0) == 0; }
     bool editable() const { return inBox() && !taruk::isOutputField(field(m_focus)); }
 
     void setText(const std::string &text) { m_routed.store.setText(field(m_focus), text); }
 
-    void press()
+    taruk::EventRouter::Button button() const
     {
-        m_routed.router.press(m_focus == "Command1" ? taruk::EventRouter::Button::Command1
-                                                    : taruk::EventRouter::Button::Command2);
+        return m_focus == "Command1" ? taruk::EventRouter::Button::Command1
+                                     : taruk::EventRouter::Button::Command2;
     }
+    void press() { m_routed.router.press(button()); }
     void backspace()
     {
         if (editable()) {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -85,6 +86,18 @@ protected:
             {"Backspace", Qt::Key_Backspace, Qt::NoModifier},
             {"Ctrl+A", Qt::Key_A, Qt::ControlModifier},
         };
+        if (name == "Enter held") {
+            // As Qt reports a held key: presses marked as repeats after the
+            // first, one release at the end.
+            for (const bool repeat : {false, true, true}) {
+                QKeyEvent down(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier,
+                               QStringLiteral("\r"), repeat);
+                QApplication::sendEvent(focus(), &down);
+            }
+            QKeyEvent up(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(focus(), &up);
+            return;
+        }
         for (const auto &[keyName, code, modifiers] : keys)
             if (keyName == name)
                 return QTest::keyClick(focus(), code, modifiers);

@@ -1,7 +1,7 @@
-// Writes the scenario table (ui/form/ScenarioTable.h) as JSON on standard
+// Writes the scenario table (tests/scenarios/ScenarioTable.h) as JSON on standard
 // output, for the page's tests, which play it in a browser. Built in the
 // same wasm build and run under node, so the web tests need no native build.
-#include "ui/form/ScenarioTable.h"
+#include "tests/scenarios/ScenarioTable.h"
 
 #include <cstdio>
 #include <string>

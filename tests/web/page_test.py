@@ -90,6 +90,8 @@ class Player:
             self.closed += 1
 
     def key(self, name):
+        if name == 'Enter held':
+            return self.hold_enter()
         chain = ActionChains(self.driver)
         if name == 'Shift+Tab':
             chain.key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT)
@@ -99,6 +101,20 @@ class Player:
             chain.send_keys(KEYS[name])
         chain.perform()
         return self.notices_after_key()
+
+    def hold_enter(self):
+        """Enter down, two repeats marked as Chromium marks a held key's,
+        then up; each notice is closed before the next event."""
+        seen = []
+        for repeat in (False, True, True):
+            self.driver.execute_cdp_cmd('Input.dispatchKeyEvent', {
+                'type': 'keyDown', 'key': 'Enter', 'code': 'Enter', 'text': '\r',
+                'windowsVirtualKeyCode': 13, 'nativeVirtualKeyCode': 13, 'autoRepeat': repeat})
+            seen += self.notices_after_key()
+        self.driver.execute_cdp_cmd('Input.dispatchKeyEvent', {
+            'type': 'keyUp', 'key': 'Enter', 'code': 'Enter',
+            'windowsVirtualKeyCode': 13, 'nativeVirtualKeyCode': 13})
+        return seen + self.notices_after_key()
 
     def type(self, text):
         seen = []
@@ -234,6 +250,25 @@ class Page(PageTest):
         driver.execute_cdp_cmd('Input.insertText', {'text': '１３０００'})
         self.assertEqual(player.notices_after_key(), ['请输入正确的Taruk原始杀伤！杀伤范围为1-12800'])
         self.assertEqual(driver.execute_script('return Text1.value'), '１３０００')
+
+    def test_ACheckJudgesTheTextReportedWithTheChange(self):
+        # A report made while a notice is open waits for it to close; it is
+        # judged on the text the box held when reported (13000, out of
+        # range), not on what the box holds by then.
+        player = self.fresh()
+        driver = player.driver
+        player.click('Text2')
+        player.key('Ctrl+A')
+        ActionChains(driver).send_keys(Keys.BACKSPACE).perform()
+        self.assertTrue(wait_for(driver, 'return notice.open'))
+        driver.execute_script("""
+            Text1.value = '13000';
+            for (const type of ['compositionstart', 'compositionend'])
+              Text1.dispatchEvent(new CompositionEvent(type, {bubbles: true}));
+            Text1.value = '1';""")
+        self.assertEqual(player.notices_after_key(), ['请输入合法的数值!五行修正范围是1-1.4',
+                                                      '请输入五行修正',
+                                                      '请输入正确的Taruk原始杀伤！杀伤范围为1-12800'])
 
     def test_AccessibleNames(self):
         player = self.fresh()

@@ -291,6 +291,22 @@ TEST_F(CalculatorFormTest, CommandsFromUnknownControlsDoNothing)
     DestroyWindow(stranger);
 }
 
+namespace {
+
+// The mouse button down on Command2 and up again, as a tool sends it to a
+// window a modal box has disabled.
+void mouseDownOnReset(WinFormFixture &f)
+{
+    SendMessageW(f.control("Command2"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+}
+void mouseUpOnReset(WinFormFixture &f)
+{
+    SendMessageW(f.control("Command2"), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+void nothing(WinFormFixture &) {}
+
+} // namespace
+
 TEST_F(CalculatorFormTest, NothingStartsWhileANoticeIsOpen)
 {
     using Action = void (*)(WinFormFixture &);
@@ -299,6 +315,7 @@ TEST_F(CalculatorFormTest, NothingStartsWhileANoticeIsOpen)
         Texts inputs;
         Action raiseNotice;
         Action whileOpen;
+        Action after;
         Texts expected;
         Notices notices;
     };
@@ -307,12 +324,33 @@ TEST_F(CalculatorFormTest, NothingStartsWhileANoticeIsOpen)
          {{FieldId::Text1, "5"}},
          [](WinFormFixture &f) { f.type(FieldId::Text2, ""); },
          [](WinFormFixture &f) { f.click("Command2"); },
+         nothing,
          {{FieldId::Text1, "5"}, {FieldId::Text2, ""}},
          {std::string(Messages::kCorrectionRange), std::string(Messages::kEnterCorrection)}},
+        {"a press on Command2 begun inside the notice, completed after it",
+         {{FieldId::Text1, "5"}},
+         [](WinFormFixture &f) { f.type(FieldId::Text2, ""); },
+         mouseDownOnReset,
+         mouseUpOnReset,
+         {{FieldId::Text1, "5"}, {FieldId::Text2, ""}},
+         {std::string(Messages::kCorrectionRange), std::string(Messages::kEnterCorrection)}},
+        // The same press with no notice open resets: the row above is no
+        // press lost on the way.
+        {"the same press with no notice open",
+         {{FieldId::Text1, "5"}},
+         nothing,
+         mouseDownOnReset,
+         [](WinFormFixture &f) {
+             mouseDownOnReset(f);
+             mouseUpOnReset(f);
+         },
+         {{FieldId::Text1, "1"}},
+         {}},
         {"a change of Text2 inside a notice",
          {{FieldId::Text5, "x"}},
          [](WinFormFixture &f) { f.click("Command1"); },
          [](WinFormFixture &f) { SetWindowTextW(f.box(FieldId::Text2), L"9"); },
+         nothing,
          {{FieldId::Text2, "9"}, {FieldId::Text4, "1"}},
          {std::string(Messages::kEnterAllValues)}},
     };
@@ -324,6 +362,7 @@ TEST_F(CalculatorFormTest, NothingStartsWhileANoticeIsOpen)
         notifier.whileOpen = [this, &row] { row.whileOpen(*this); };
         row.raiseNotice(*this);
         notifier.whileOpen = nullptr;
+        row.after(*this);
         for (const auto &[id, value] : row.expected)
             EXPECT_EQ(text(id), value) << taruk::fieldName(id);
         EXPECT_EQ(notifier.messages, row.notices);

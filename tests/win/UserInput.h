@@ -35,9 +35,24 @@ public:
     }
 
     // "Tab", "Shift+Tab", "Enter", "Escape", "Space", "Backspace", "Ctrl+A",
-    // "Shift+F10", "Menu" (the menu key); false for a name it does not know.
+    // "Shift+F10", "Menu" (the menu key), "Enter held" (down, then two
+    // repeats, then up); false for a name it does not know.
     bool key(std::string_view name)
     {
+        if (name == "Enter held") {
+            virtualKey(VK_RETURN, 0);
+            // Windows marks a held key's repeats with bit 30 (the key was
+            // already down); under Wine, keys sent again with SendInput came
+            // without it, so the repeats are posted as Windows sends them,
+            // through the same message loop.
+            const auto scan = static_cast<LPARAM>(MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC));
+            for (int repeat = 0; repeat < 2; ++repeat) {
+                PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1 | scan << 16 | 1L << 30);
+                m_pump();
+            }
+            virtualKey(VK_RETURN, KEYEVENTF_KEYUP);
+            return true;
+        }
         const std::vector<std::pair<std::string_view, std::vector<WORD>>> keys = {
             {"Tab", {VK_TAB}},
             {"Shift+Tab", {VK_SHIFT, VK_TAB}},

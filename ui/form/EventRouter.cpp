@@ -3,6 +3,7 @@
 #include "core/DamageCalculation.h"
 #include "core/EntryChecks.h"
 #include "core/Reset.h"
+#include "ui/form/ReportedTextStore.h"
 
 namespace taruk {
 
@@ -21,12 +22,15 @@ EventRouter::EventRouter(FieldStore &store, Notifier &shown, char decimalSeparat
 {
 }
 
-void EventRouter::pressBegan(Button button) { m_pressAccepted[indexOf(button)] = !noticeOpen(); }
+void EventRouter::pressBegan(Button button)
+{
+    m_pressBegun[indexOf(button)] = noticeOpen() ? PressBegun::Refused : PressBegun::Accepted;
+}
 
 void EventRouter::pressCompleted(Button button)
 {
-    const bool accepted = m_pressAccepted[indexOf(button)] && !noticeOpen();
-    m_pressAccepted[indexOf(button)] = false;
+    const bool accepted = m_pressBegun[indexOf(button)] != PressBegun::Refused && !noticeOpen();
+    m_pressBegun[indexOf(button)] = PressBegun::Unseen;
     if (!accepted)
         return;
     if (button == Button::Command1)
@@ -39,22 +43,22 @@ void EventRouter::textChanged(FieldId id, std::string_view text)
 {
     // A change while a notice is open is not judged, and not taken as seen:
     // the next change is compared with what the check last judged.
-    if (m_composing[fieldIndex(id)] || noticeOpen())
+    if (m_store.composing(id) || noticeOpen())
         return;
     if (id == FieldId::Text1 && text != m_checkedText1) {
         m_checkedText1 = text;
-        Text1_Change();
+        Text1_Change(text);
     } else if (id == FieldId::Text2 && text != m_checkedText2) {
         m_checkedText2 = text;
-        Text2_Change();
+        Text2_Change(text);
     }
 }
 
-void EventRouter::compositionStarted(FieldId id) { m_composing[fieldIndex(id)] = true; }
+void EventRouter::compositionStarted(FieldId id) { m_store.setComposing(id, true); }
 
 void EventRouter::compositionEnded(FieldId id, std::string_view text)
 {
-    m_composing[fieldIndex(id)] = false;
+    m_store.setComposing(id, false);
     textChanged(id, text);
 }
 
@@ -64,8 +68,16 @@ void EventRouter::Command1_Click() { runDamageCalculation(m_store, m_notices, m_
 
 void EventRouter::Command2_Click() { resetFields(m_store); }
 
-void EventRouter::Text1_Change() { checkRawDamage(m_store, m_notices, m_separator); }
+void EventRouter::Text1_Change(std::string_view text)
+{
+    ReportedTextStore reported(m_store, FieldId::Text1, text);
+    checkRawDamage(reported, m_notices, m_separator);
+}
 
-void EventRouter::Text2_Change() { checkElementCorrection(m_store, m_notices, m_separator); }
+void EventRouter::Text2_Change(std::string_view text)
+{
+    ReportedTextStore reported(m_store, FieldId::Text2, text);
+    checkElementCorrection(reported, m_notices, m_separator);
+}
 
 } // namespace taruk

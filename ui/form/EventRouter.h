@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FieldStore.h"
+#include "ui/form/ComposingStore.h"
 #include "ui/form/TrackingNotifier.h"
 
 #include <array>
@@ -14,12 +15,17 @@ namespace taruk {
 // method composing); this turns it into the four handlers, and each handler
 // into one core operation over the window's store and notices:
 //
-// - Nothing starts while a notice is open, and a press that began while one
-//   was open is dropped, even if it completes after the notice has closed. A
-//   modal box runs its own event loop, and not every path into a window (a
-//   screen reader's press, a script) asks whether one is open.
+// - Nothing starts while a notice is open: a press that begins or completes
+//   while one is open is dropped, even if it completes after the notice has
+//   closed. A modal box runs its own event loop, and not every path into a
+//   window (a screen reader's press, a script) asks whether one is open.
+// - A key held down on a focused button presses it once, not again on each
+//   of the key's repeats.
 // - The checks of Text1 and Text2 judge committed text only: nothing while an
-//   input method is composing in the box.
+//   input method is composing in the box. A program write into a box ends its
+//   composition.
+// - A check judges the text the box held when the toolkit notified the
+//   change, which the toolkit passes with it.
 // - A change notification that leaves the text as its check last judged it
 //   checks nothing: some edit controls notify on select-all.
 class EventRouter {
@@ -39,11 +45,19 @@ public:
         pressBegan(button);
         pressCompleted(button);
     }
+    // The key that presses a focused button (Enter) went down; `repeat` when
+    // it is held and this is one of its repeats.
+    void pressKey(Button button, bool repeat)
+    {
+        if (!repeat)
+            press(button);
+    }
 
-    // Every change of a box's text, with the text it now holds.
+    // Every change of a box's text, with the text it held when the toolkit
+    // reported the change.
     void textChanged(FieldId id, std::string_view text);
     void compositionStarted(FieldId id);
-    // The composition is over; `text` is what the box holds now.
+    // The composition is over; `text` is what the box held then.
     void compositionEnded(FieldId id, std::string_view text);
 
     bool noticeOpen() const { return m_notices.isOpen(); }
@@ -51,14 +65,19 @@ public:
 private:
     void Command1_Click();
     void Command2_Click();
-    void Text1_Change();
-    void Text2_Change();
+    // `text` is the box's text as reported with the change.
+    void Text1_Change(std::string_view text);
+    void Text2_Change(std::string_view text);
 
-    FieldStore &m_store;
+    // Where a press stands: no begin seen, begun with no notice open, or
+    // begun while one was open. A completion seen alone, as some toolkits
+    // and tools report a press, is judged when it completes.
+    enum class PressBegun { Unseen, Accepted, Refused };
+
+    ComposingStore m_store;
     TrackingNotifier m_notices;
     char m_separator;
-    std::array<bool, 2> m_pressAccepted{};
-    std::array<bool, kFieldCount> m_composing{};
+    std::array<PressBegun, 2> m_pressBegun{PressBegun::Unseen, PressBegun::Unseen};
     // The texts the checks of Text1 and Text2 last judged.
     std::string m_checkedText1;
     std::string m_checkedText2;

@@ -17,8 +17,8 @@ inline constexpr int kClientHeightTwips = 7440;
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
 
-// The two result boxes: 宋体 12 pt, normal weight, and these colours.
-inline constexpr std::string_view kResultFace = "宋体";
+// The two result boxes: 12 pt, normal weight, in the faces of
+// FontFaces::kResult (宋体 first), and these colours.
 inline constexpr int kResultPointSize = 12;
 inline constexpr Rgb kNormalDamageColour = {192, 0, 0}; // Text4
 inline constexpr Rgb kFrenzyDamageColour = {0, 0, 128}; // Text6

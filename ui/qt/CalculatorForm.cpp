@@ -1,9 +1,9 @@
 #include "ui/qt/CalculatorForm.h"
 
-#include "ui/form/Contrast.h"
 #include "ui/form/DecimalSeparator.h"
 #include "ui/form/EventRouter.h"
 #include "ui/form/FormLayout.h"
+#include "ui/form/ResultColour.h"
 #include "ui/qt/CommandButton.h"
 #include "ui/qt/FormFonts.h"
 #include "ui/qt/MessageBoxNotifier.h"
@@ -140,6 +140,8 @@ void CalculatorForm::connectControls()
                 [this, b = button] { m_router->pressBegan(b); });
         connect(widget, &QAbstractButton::clicked, this,
                 [this, b = button] { m_router->pressCompleted(b); });
+        connect(widget, &CommandButton::enterPressed, this,
+                [this, b = button](bool repeat) { m_router->pressKey(b, repeat); });
     }
     for (FieldId id : kAllFields) {
         TextBox *box = textBox(id);
@@ -154,19 +156,18 @@ void CalculatorForm::connectControls()
 
 void CalculatorForm::colourResults()
 {
-    for (const auto &[id, colour] : {std::pair{FieldId::Text4, FormLayout::kNormalDamageColour},
-                                     std::pair{FieldId::Text6, FormLayout::kFrenzyDamageColour}}) {
+    // The window's own palette: the boxes take their background from it, and
+    // theirs may not have followed a change yet. Qt 6.4 tells no
+    // high-contrast setting: such a theme comes as a palette, on which the
+    // rule keeps the results readable.
+    const QPalette &own = this->palette();
+    for (FieldId id : {FieldId::Text4, FieldId::Text6}) {
         TextBox *box = textBox(id);
         QPalette palette = box->palette();
-        // The window's own palette: the boxes take their background from it,
-        // and theirs may not have followed a change yet. Styles paint a
-        // read-only box in the base colour or the window's, so the text
-        // must stand out from both.
-        const QPalette &own = this->palette();
         for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-            const Rgb shown =
-                readableOn(readableOn(colour, rgbOf(own.color(group, QPalette::Base))),
-                           rgbOf(own.color(group, QPalette::Window)));
+            const BoxTheme theme = {rgbOf(own.color(group, QPalette::Base)),
+                                    rgbOf(own.color(group, QPalette::Text)), false};
+            const Rgb shown = resultTextColour(id, theme);
             palette.setColor(group, QPalette::Text, QColor(shown.red, shown.green, shown.blue));
         }
         box->setPalette(palette);

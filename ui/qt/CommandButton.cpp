@@ -14,8 +14,7 @@ void CommandButton::keyPressEvent(QKeyEvent *event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (enter && modifiers == Qt::NoModifier) {
-        if (!event->isAutoRepeat())
-            click();
+        emit enterPressed(event->isAutoRepeat());
         event->accept();
         return;
     }

@@ -1,11 +1,15 @@
 #include "ui/qt/FormFonts.h"
 
+#include "ui/form/FontFaces.h"
 #include "ui/form/FormLayout.h"
+#include "ui/qt/Utf8.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace taruk {
 
@@ -16,10 +20,13 @@ namespace {
 // font. Naming the one installed face avoids that; a glyph the face lacks
 // still falls back, looked up only when it is met. The lookup is in Qt's own
 // list: QFontDatabase::hasFamily() runs fontconfig's rules on every call.
-QString firstInstalledFamily(const QStringList &preferred, const QString &generic)
+template <std::size_t N>
+QString firstInstalledFamily(const std::array<std::string_view, N> &preferred,
+                             const QString &generic)
 {
     const QStringList installed = QFontDatabase::families();
-    for (const QString &family : preferred) {
+    for (std::string_view face : preferred) {
+        QString family = toQString(face);
         // A family that several foundries make is listed as "Family [Foundry]".
         const QString withFoundry = family + QStringLiteral(" [");
         if (std::any_of(installed.begin(), installed.end(), [&](const QString &name) {
@@ -35,10 +42,7 @@ QString firstInstalledFamily(const QStringList &preferred, const QString &generi
 
 QFont FormFonts::text()
 {
-    QFont font(firstInstalledFamily({QStringLiteral("Microsoft YaHei"),
-                                     QStringLiteral("WenQuanYi Micro Hei"),
-                                     QStringLiteral("Noto Sans CJK SC")},
-                                    QStringLiteral("sans-serif")));
+    QFont font(firstInstalledFamily(FontFaces::kText, QStringLiteral("sans-serif")));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(9);
     return font;
@@ -46,11 +50,9 @@ QFont FormFonts::text()
 
 QFont FormFonts::result()
 {
-    // fontconfig does not know 宋体, so name the Song faces that stand in for it.
-    QFont font(firstInstalledFamily({QStringLiteral("宋体"), QStringLiteral("SimSun"),
-                                     QStringLiteral("AR PL UMing CN"),
-                                     QStringLiteral("Noto Serif CJK SC")},
-                                    QStringLiteral("serif")));
+    // fontconfig does not know 宋体: the list goes on with the Song faces that
+    // stand in for it.
+    QFont font(firstInstalledFamily(FontFaces::kResult, QStringLiteral("serif")));
     font.setStyleHint(QFont::Serif);
     font.setPointSize(FormLayout::kResultPointSize);
     font.setWeight(QFont::Normal);

@@ -3,7 +3,6 @@
 #include <QInputMethodEvent>
 
 #include <limits>
-#include <utility>
 
 namespace taruk {
 
@@ -15,9 +14,8 @@ TextBox::TextBox(const QString &text, QWidget *parent) : QLineEdit(text, parent)
 
 void TextBox::writeText(const QString &text)
 {
+    m_composing = false;
     setText(text); // the change is reported in here
-    if (std::exchange(m_composing, false))
-        emit compositionEnded();
     // setText leaves the cursor at the end, which scrolls a long result so
     // that only its tail shows.
     setCursorPosition(0);

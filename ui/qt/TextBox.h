@@ -16,9 +16,11 @@ class TextBox : public QLineEdit {
 public:
     TextBox(const QString &text, QWidget *parent);
 
-    // Replaces the text as the program does (not the user): any composition
-    // is over, the change is reported before this returns, and the box shows
-    // the new text from its first character, as a Windows edit box does.
+    // Replaces the text as the program does (not the user): the change is
+    // reported before this returns, and the box shows the new text from its
+    // first character, as a Windows edit box does. The window's rules take
+    // the write as the end of any composition; the box only forgets it, so
+    // that the next one is reported as starting.
     void writeText(const QString &text);
 
 signals:

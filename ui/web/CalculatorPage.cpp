@@ -9,11 +9,12 @@ namespace taruk::web {
 
 namespace {
 
-std::optional<FieldId> fieldNamed(std::string_view name)
+std::optional<EventRouter::Button> buttonNamed(std::string_view name)
 {
-    for (FieldId id : kAllFields)
-        if (fieldName(id) == name)
-            return id;
+    if (name == "Command1")
+        return EventRouter::Button::Command1;
+    if (name == "Command2")
+        return EventRouter::Button::Command2;
     return std::nullopt;
 }
 
@@ -38,16 +39,20 @@ void CalculatorPage::attach()
 
 void CalculatorPage::press(std::string_view button)
 {
-    if (button == "Command1")
-        m_router.press(EventRouter::Button::Command1);
-    else if (button == "Command2")
-        m_router.press(EventRouter::Button::Command2);
+    if (const auto pressed = buttonNamed(button))
+        m_router.press(*pressed);
 }
 
-void CalculatorPage::textChanged(std::string_view box)
+void CalculatorPage::pressKey(std::string_view button, bool repeat)
+{
+    if (const auto pressed = buttonNamed(button))
+        m_router.pressKey(*pressed, repeat);
+}
+
+void CalculatorPage::textChanged(std::string_view box, std::string_view text)
 {
     if (const auto id = fieldNamed(box))
-        m_router.textChanged(*id, m_store.getText(*id));
+        m_router.textChanged(*id, text);
 }
 
 void CalculatorPage::compositionStarted(std::string_view box)
@@ -56,10 +61,10 @@ void CalculatorPage::compositionStarted(std::string_view box)
         m_router.compositionStarted(*id);
 }
 
-void CalculatorPage::compositionEnded(std::string_view box)
+void CalculatorPage::compositionEnded(std::string_view box, std::string_view text)
 {
     if (const auto id = fieldNamed(box))
-        m_router.compositionEnded(*id, m_store.getText(*id));
+        m_router.compositionEnded(*id, text);
 }
 
 } // namespace taruk::web

@@ -23,11 +23,13 @@ public:
     void attach();
 
     void press(std::string_view button);
-    // The box's text has changed (or its composition ended); the text is
-    // read from the box itself.
-    void textChanged(std::string_view box);
+    // Enter on a focused button; `repeat` for the repeats of a held key.
+    void pressKey(std::string_view button, bool repeat);
+    // The box's text has changed (or its composition ended); `text` is what
+    // it held when the page reported it.
+    void textChanged(std::string_view box, std::string_view text);
     void compositionStarted(std::string_view box);
-    void compositionEnded(std::string_view box);
+    void compositionEnded(std::string_view box, std::string_view text);
 
 private:
     DialogNotifier m_notifier;

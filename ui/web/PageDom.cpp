@@ -9,9 +9,10 @@
 // calculator.js passes to the module's factory. Strings cross as UTF-8, NUL-terminated.
 
 // clang-format off
-// A text may hold U+0000 (pasted), so its length travels beside it.
+// A text may hold U+0000 (pasted), so its length travels beside it. Without
+// a box, the text the current change reported.
 EM_JS(char *, taruk_page_text, (const char *box, int *length), {
-    const text = Module.page.text(UTF8ToString(box));
+    const text = box ? Module.page.text(UTF8ToString(box)) : Module.page.reportedText();
     const size = lengthBytesUTF8(text);
     const copy = _malloc(size + 1);
     // Memory grows with need; past what the browser gives, the call fails.
@@ -36,14 +37,22 @@ EM_ASYNC_JS(void, taruk_page_show_notice, (const char *caption, const char *mess
 
 namespace taruk::web::PageDom {
 
-std::string text(FieldId id)
+namespace {
+
+std::string copyOut(const char *box)
 {
     int length = 0;
-    char *copy = taruk_page_text(std::string(fieldName(id)).c_str(), &length);
+    char *copy = taruk_page_text(box, &length);
     std::string result(copy, static_cast<std::size_t>(length));
     std::free(copy);
     return result;
 }
+
+} // namespace
+
+std::string text(FieldId id) { return copyOut(std::string(fieldName(id)).c_str()); }
+
+std::string reportedText() { return copyOut(nullptr); }
 
 void setText(FieldId id, std::string_view text)
 {

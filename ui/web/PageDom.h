@@ -11,6 +11,9 @@
 namespace taruk::web::PageDom {
 
 std::string text(FieldId id);
+// The text the box held when the page reported the change the module is
+// handling now.
+std::string reportedText();
 // Sets the box's text; the page reports no change for it.
 void setText(FieldId id, std::string_view text);
 

@@ -1,10 +1,10 @@
 #include "ui/web/WindowMarkup.h"
 
 #include "core/Fields.h"
-#include "ui/form/Contrast.h"
 #include "ui/form/FontFaces.h"
 #include "ui/form/FormLayout.h"
 #include "ui/form/PhoneLayout.h"
+#include "ui/form/ResultColour.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,8 +19,12 @@ namespace {
 namespace L = FormLayout;
 using Kind = ControlSpec::Kind;
 
-// The boxes' background under a dark colour scheme (calculator.css).
-constexpr Rgb kDarkBoxBackground = {30, 30, 30};
+// The read-only boxes' background and text under a light and a dark colour
+// scheme (calculator.css). A high-contrast mode is the browser's forced
+// colours, which draw every text in the colour the user chose, as the rule
+// says.
+constexpr BoxTheme kLight = {{240, 240, 240}, {0, 0, 0}, false};
+constexpr BoxTheme kDark = {{30, 30, 30}, {232, 232, 232}, false};
 
 const ControlSpec &byName(std::string_view name)
 {
@@ -216,10 +220,10 @@ std::string css()
                "; top: " + px(at.top - origin.top) + "; width: " + px(c.width) +
                "; height: " + px(c.height) + "; }\n";
     }
-    for (auto [id, colour] : {std::pair{FieldId::Text4, L::kNormalDamageColour},
-                              std::pair{FieldId::Text6, L::kFrenzyDamageColour}})
-        out += ":where(#" + std::string(fieldName(id)) + ") { --light: " + rgb(colour) +
-               "; --dark: " + rgb(readableOn(colour, kDarkBoxBackground)) + "; }\n";
+    for (FieldId id : {FieldId::Text4, FieldId::Text6})
+        out += ":where(#" + std::string(fieldName(id)) +
+               ") { --light: " + rgb(resultTextColour(id, kLight)) +
+               "; --dark: " + rgb(resultTextColour(id, kDark)) + "; }\n";
     return out;
 }
 

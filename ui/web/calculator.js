@@ -25,7 +25,7 @@ keepResultsInView(form, calls);
 // judges nothing: the texts were judged as they were typed.
 try {
   const makeModule = await loadModule();
-  const page = makePage(document);
+  const page = makePage(document, calls);
   const mark = decimalMark(navigator.languages);
   calls.attach(await makeModule(page), async () => {
     const fresh = await makeModule(page);

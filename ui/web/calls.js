@@ -13,6 +13,7 @@ export class CallQueue {
   #waiting = [];
   #running = false;
   #idle = [];
+  #reported = '';
 
   constructor(form) {
     this.#form = form;
@@ -26,8 +27,22 @@ export class CallQueue {
   }
 
   send(entry, ...names) {
+    this.#queue(entry, names, '');
+  }
+
+  // A change of `box`, with the text it reported; the module asks for the
+  // text (reportedText) while the call runs.
+  report(entry, box, text) {
+    this.#queue(entry, [box], text);
+  }
+
+  get reportedText() {
+    return this.#reported;
+  }
+
+  #queue(entry, names, text) {
     if (!this.#module) return;
-    this.#waiting.push([entry, names]);
+    this.#waiting.push([entry, names, text]);
     if (!this.#running) this.drain();
   }
 
@@ -35,7 +50,8 @@ export class CallQueue {
     this.#running = true;
     this.#form.setAttribute('aria-busy', 'true');
     while (this.#waiting.length > 0 && this.#module) {
-      const [entry, names] = this.#waiting.shift();
+      const [entry, names, text] = this.#waiting.shift();
+      this.#reported = text;
       try {
         await this.#module.ccall(entry, null, names.map(() => 'string'), names, { async: true });
         if (entry === 'taruk_press') clearFault();

@@ -1,7 +1,8 @@
 // What the user does in the window, reported to the module. While a notice
 // is open the window takes no press and no text change, as on the desktop
 // (only a script can reach the page then); input-method state is kept in
-// order.
+// order. A change is judged on the text the box held when it was reported,
+// which goes with it: the call may run later, after other edits.
 export function forwardEvents(form, notice, calls) {
   form.addEventListener('click', (event) => {
     const button = event.target.closest('button');
@@ -9,13 +10,21 @@ export function forwardEvents(form, notice, calls) {
   });
   form.addEventListener('input', (event) => {
     if (event.target instanceof HTMLInputElement && !notice.open) {
-      calls.send('taruk_text_changed', event.target.id);
+      calls.report('taruk_text_changed', event.target.id, event.target.value);
     }
   });
   form.addEventListener('compositionstart', (event) => {
     calls.send('taruk_composition_started', event.target.id);
   });
   form.addEventListener('compositionend', (event) => {
-    calls.send('taruk_composition_ended', event.target.id);
+    calls.report('taruk_composition_ended', event.target.id, event.target.value);
+  });
+  // Enter on a focused button, its repeats included, goes to the window's
+  // rules rather than to the browser, which clicks again on every repeat.
+  form.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || !(event.target instanceof HTMLButtonElement)) return;
+    event.preventDefault();
+    if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey || notice.open) return;
+    calls.send('taruk_press_key', event.target.id, event.repeat ? 'repeat' : 'first');
   });
 }

@@ -1,8 +1,9 @@
 // What the module calls (ui/web/PageDom.cpp): the window's boxes, by id, as
-// the page already holds them, and its notices.
+// the page already holds them, the text the change being handled reported,
+// and the notices.
 import { showNotice } from './notice.js';
 
-export function makePage(document) {
+export function makePage(document, calls) {
   const notice = document.getElementById('notice');
   return {
     text(box) {
@@ -10,6 +11,9 @@ export function makePage(document) {
     },
     setText(box, text) {
       document.getElementById(box).value = text;
+    },
+    reportedText() {
+      return calls.reportedText;
     },
     showNotice(caption, message) {
       return showNotice(notice, caption, message);

@@ -1,5 +1,6 @@
 #include "ui/win/CalculatorForm.h"
 
+#include "ui/form/ResultColour.h"
 #include "ui/win/Dpi.h"
 #include "ui/win/ResultColour.h"
 #include "ui/win/Utf16.h"
@@ -22,7 +23,8 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 CalculatorForm::CalculatorForm(HINSTANCE instance, Notifier *notifier, char decimalSeparator)
     : m_store(m_controls.edits()),
       m_router(m_store, notifier ? *notifier : m_messageBoxes, decimalSeparator),
-      m_textBoxes(m_router)
+      m_textBoxes(m_router),
+      m_buttons(m_router)
 {
     if (!registerFormClass(instance, windowProc))
         return;
@@ -42,6 +44,8 @@ CalculatorForm::CalculatorForm(HINSTANCE instance, Notifier *notifier, char deci
     }
     for (FieldId id : kAllFields)
         m_textBoxes.attach(textBox(id), id);
+    for (const char *name : {"Command1", "Command2"})
+        m_buttons.attach(control(name), *buttonOf(control(name)));
     m_lastFocus = textBox(FieldId::Text1);
     fitClientArea(m_window, dpi, nullptr);
 }
@@ -113,24 +117,40 @@ LRESULT CalculatorForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+bool CalculatorForm::preTranslateMessage(MSG &message)
+{
+    // Enter on a focused button goes to the shared rule, which knows a held
+    // key's repeats (bit 30: the key was already down). IsDialogMessage would
+    // turn each repeat into IDOK.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
+        if (const auto button = buttonOf(message.hwnd)) {
+            m_router.pressKey(*button, (message.lParam & (1L << 30)) != 0);
+            return true;
+        }
+    }
+    return IsDialogMessageW(m_window, &message);
+}
+
+std::optional<EventRouter::Button> CalculatorForm::buttonOf(HWND window) const
+{
+    if (window && window == control("Command1"))
+        return EventRouter::Button::Command1;
+    if (window && window == control("Command2"))
+        return EventRouter::Button::Command2;
+    return std::nullopt;
+}
+
 void CalculatorForm::onCommand(int id, int code, HWND sender)
 {
-    if (id == IDOK) {
-        // Enter: IsDialogMessage finds no default button and sends IDOK. On a
-        // focused button it presses that button; in a text box it does nothing.
-        HWND focus = GetFocus();
-        if (focus == control("Command1") || focus == control("Command2"))
-            SendMessageW(focus, BM_CLICK, 0, 0);
-        return;
-    }
-    // IDCANCEL (Escape), and any id or sender that is not one of our controls.
+    // IDOK (Enter in a text box: IsDialogMessage finds no default button),
+    // IDCANCEL (Escape), and any id or sender that is not one of our
+    // controls, do nothing.
     const auto index = m_controls.indexOf(id, sender);
     if (!index)
         return;
     const ControlSpec &spec = kControls[*index];
     if (spec.kind == ControlSpec::Kind::Button && code == BN_CLICKED) {
-        m_router.press(spec.name == "Command1" ? EventRouter::Button::Command1
-                                               : EventRouter::Button::Command2);
+        m_router.pressCompleted(*buttonOf(sender));
     } else if (spec.kind == ControlSpec::Kind::TextBox && code == EN_CHANGE) {
         m_router.textChanged(*spec.field, toUtf8(windowText(sender)));
     }
@@ -142,15 +162,13 @@ LRESULT CalculatorForm::onColour(HDC dc, HWND control, LPARAM lParam)
     // background and choose only the two result colours.
     const LRESULT brush =
         DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), lParam);
-    Rgb wanted{};
-    if (control == textBox(FieldId::Text4))
-        wanted = FormLayout::kNormalDamageColour;
-    else if (control == textBox(FieldId::Text6))
-        wanted = FormLayout::kFrenzyDamageColour;
-    else
-        return brush;
-    SetTextColor(dc, colorRefOf(resultTextColour(wanted, highContrastOn(), rgbOf(GetTextColor(dc)),
-                                                 rgbOf(GetBkColor(dc)))));
+    for (FieldId result : {FieldId::Text4, FieldId::Text6}) {
+        if (control == textBox(result)) {
+            const BoxTheme theme = {rgbOf(GetBkColor(dc)), rgbOf(GetTextColor(dc)),
+                                    highContrastOn()};
+            SetTextColor(dc, colorRefOf(resultTextColour(result, theme)));
+        }
+    }
     return brush;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Fields.h"
 #include "ui/form/EventRouter.h"
+#include "ui/win/ButtonSubclass.h"
 #include "ui/win/EditFieldStore.h"
 #include "ui/win/FormControls.h"
 #include "ui/win/MessageBoxNotifier.h"
@@ -10,6 +11,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 
 namespace taruk::win {
@@ -39,7 +41,7 @@ public:
 
     // Keyboard navigation (Tab, Shift+Tab, Enter, Space on buttons): to be
     // called for every message of the loop before it is dispatched.
-    bool preTranslateMessage(MSG &message) { return IsDialogMessageW(m_window, &message); }
+    bool preTranslateMessage(MSG &message);
 
 private:
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
@@ -47,6 +49,7 @@ private:
     void onCommand(int id, int code, HWND sender);
     LRESULT onColour(HDC dc, HWND control, LPARAM lParam);
     void onActivate(WPARAM wParam);
+    std::optional<EventRouter::Button> buttonOf(HWND window) const;
 
     HWND m_window = nullptr;
     FormControls m_controls;
@@ -54,6 +57,7 @@ private:
     MessageBoxNotifier m_messageBoxes;
     EventRouter m_router;
     TextBoxSubclass m_textBoxes;
+    ButtonSubclass m_buttons;
     // The control to give the focus back to when the window is activated.
     HWND m_lastFocus = nullptr;
 };

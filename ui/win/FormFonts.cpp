@@ -1,12 +1,14 @@
 #include "ui/win/FormFonts.h"
 
+#include "ui/form/FontFaces.h"
 #include "ui/form/FormLayout.h"
 #include "ui/win/Dpi.h"
 #include "ui/win/Utf16.h"
 
+#include <array>
 #include <cwchar>
-#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace taruk::win {
 
@@ -40,11 +42,14 @@ std::wstring installedFace(const wchar_t *face, BYTE charSet)
 // The first of the preferred faces that is installed; else, so that Chinese
 // is still drawn on a system with none of them, the first face with the
 // Chinese (GB2312) character set.
-std::wstring chineseFace(std::initializer_list<const wchar_t *> preferred)
+template <std::size_t N>
+std::wstring chineseFace(const std::array<std::string_view, N> &preferred)
 {
-    for (const wchar_t *face : preferred)
-        if (!installedFace(face, DEFAULT_CHARSET).empty())
+    for (std::string_view name : preferred) {
+        std::wstring face = toUtf16(name);
+        if (!installedFace(face.c_str(), DEFAULT_CHARSET).empty())
             return face;
+    }
     return installedFace(L"", GB2312_CHARSET);
 }
 
@@ -62,10 +67,11 @@ LOGFONTW fontOf(const std::wstring &face, int points, UINT dpi, BYTE charSet)
 
 LOGFONTW FormFonts::uiFont(UINT dpi)
 {
-    // The Chinese UI faces of Windows. A zh-CN system uses them as its
-    // message font anyway; on any other system they still give proper
-    // Chinese glyphs where the message font (Segoe UI, Tahoma) has none.
-    const std::wstring face = chineseFace({L"Microsoft YaHei UI", L"Microsoft YaHei", L"宋体"});
+    // The Chinese UI faces (Microsoft YaHei UI and Microsoft YaHei first). A
+    // zh-CN system uses them as its message font anyway; on any other system
+    // they still give proper Chinese glyphs where the message font (Segoe UI,
+    // Tahoma) has none.
+    const std::wstring face = chineseFace(FontFaces::kText);
     if (!face.empty()) {
         LOGFONTW font = fontOf(face, kUiPointSize, dpi, DEFAULT_CHARSET);
         font.lfQuality = CLEARTYPE_QUALITY;
@@ -83,10 +89,9 @@ LOGFONTW FormFonts::uiFont(UINT dpi)
 
 LOGFONTW FormFonts::resultFont(UINT dpi)
 {
-    const std::wstring song = toUtf16(FormLayout::kResultFace);
-    std::wstring face = chineseFace({song.c_str()});
+    std::wstring face = chineseFace(FontFaces::kResult);
     if (face.empty())
-        face = song; // the font mapper's choice
+        face = toUtf16(FontFaces::kResult.front()); // the font mapper's choice
     return fontOf(face, FormLayout::kResultPointSize, dpi, GB2312_CHARSET);
 }
 

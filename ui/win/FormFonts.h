@@ -17,11 +17,12 @@ public:
     HFONT ui() const { return m_ui; }
     HFONT result() const { return m_result; }
 
-    // Microsoft YaHei UI (Windows 8 and later), Microsoft YaHei (Windows 7)
-    // or 宋体 where installed, else another face with Chinese glyphs, else
-    // the system's message font.
+    // The first installed face of FontFaces::kText (Microsoft YaHei UI on
+    // Windows 8 and later, Microsoft YaHei on Windows 7), else another face
+    // with Chinese glyphs, else the system's message font.
     static LOGFONTW uiFont(UINT dpi);
-    // 宋体 where installed, else another face with Chinese glyphs.
+    // The first installed face of FontFaces::kResult (宋体 first), else
+    // another face with Chinese glyphs.
     static LOGFONTW resultFont(UINT dpi);
 
 private:

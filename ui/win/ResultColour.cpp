@@ -1,13 +1,6 @@
 #include "ui/win/ResultColour.h"
 
-#include "ui/form/Contrast.h"
-
 namespace taruk::win {
-
-Rgb resultTextColour(Rgb formColour, bool highContrast, Rgb systemText, Rgb background)
-{
-    return highContrast ? systemText : readableOn(formColour, background);
-}
 
 bool highContrastOn()
 {

@@ -6,11 +6,8 @@
 
 namespace taruk::win {
 
-// The colour a result box draws its text in on `background`: under a
-// high-contrast scheme the system's own text colour, since the user chose
-// every colour there; otherwise the form's colour (red 192,0,0 or navy
-// 0,0,128), as far as it is readable on that background.
-Rgb resultTextColour(Rgb formColour, bool highContrast, Rgb systemText, Rgb background);
+// What the shared rule (ui/form/ResultColour.h) needs to know of the
+// system's theme.
 
 // Whether the user has turned on a high-contrast scheme.
 bool highContrastOn();

@@ -1,4 +1,4 @@
-#include "ui/form/ScenarioTable.h"
+#include "tests/scenarios/ScenarioTable.h"
 
 #include <algorithm>
 
@@ -273,6 +273,16 @@ std::vector<Scenario> keyboardScenarios()
           key("Tab", "Text5"),       key("Ctrl+A", "Text5"),       type("100", {}, "Text5"),
           key("Enter", "Text5"),     key("Escape", "Text5")},
          {{"Text5", "100"}, {"Text4", "1"}, {"Text6", "1.5"}}},
+
+        // Enter held down on 计算Taruk杀伤 presses it once, not again on each
+        // repeat of the key: one notice, not three. The result is computed
+        // with 13000 all the same (as RawDamageAboveCeiling).
+        {"EnterHeldPressesOnce",
+         '.',
+         {replace("Text1", "13000", {kRawDamageRange}), key("Tab", "Text2"), key("Tab", "Text3"),
+          key("Tab", "Text4"), key("Tab", "Command1"),
+          key("Enter held", "Command1", {kRawDamageWrong})},
+         {{"Text1", "13000"}, {"Text4", "13000"}, {"Text6", "19500"}}},
     };
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form/Scenario.h"
+#include "tests/scenarios/Scenario.h"
 
 #include <string_view>
 #include <utility>
