@@ -151,11 +151,17 @@ package)
 test)
     # clang with its runtime for the sanitizers and the fuzzers, the checkers,
     # git for the list of sources.
+    # devscripts for hardening-check on the packaged program.
     install_missing "${base_packages[@]}" "${package_packages[@]}" libgtest-dev libbenchmark-dev \
-        clang clang-tidy clang-format appstream git
+        clang clang-tidy clang-format appstream git devscripts
     # The sanitizer runtime comes with the version of the installed clang.
     clang_major=$(clang -dumpversion | cut -d. -f1)
     install_missing "libclang-rt-$clang_major-dev"
+
+    # The CI workflow's check: action-validator from npm, at the version its
+    # lock pins.
+    command -v npm >/dev/null || install_missing nodejs npm
+    (cd "$root/tools/ci-lint" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
 
     export QT_QPA_PLATFORM=offscreen
     # A private runtime directory: Qt warns without one.
