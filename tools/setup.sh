@@ -2,8 +2,9 @@
 # Installs the Debian 12 packages that are missing, builds, then
 #   run      opens the calculator;
 #   test     runs every test (also under sanitizers, and the fuzzers);
-#   package  builds build/taruk-calculator_<version>_<arch>.deb and the
-#            Windows release zip build-windows/taruk-calculator-<version>-win32.zip;
+#   package  builds build/taruk-calculator_<version>_<arch>.deb, the
+#            Windows release zip build-windows/taruk-calculator-<version>-win32.zip
+#            and the site build-web/;
 #   windows  builds build-windows/taruk-calculator.exe for 32-bit Windows
 #            and its release zip;
 #   web      builds the web page into build-web/ and serves it at
@@ -147,6 +148,8 @@ package)
     echo "Built $build/$deb"
     install_missing "${windows_packages[@]}"
     "$root/tools/windows.sh" build | grep -E '^Built'
+    install_missing "${web_packages[@]}"
+    "$root/tools/web.sh" build
     ;;
 test)
     # clang with its runtime for the sanitizers and the fuzzers, the checkers,
@@ -186,7 +189,8 @@ test)
     install_windows_test_packages
     run_tool_test windows.sh "the Windows program, its core and window tests under Wine"
 
-    echo "== two builds of the .deb, the Windows program and its zip give the same bytes"
+    install_missing "${web_packages[@]}"
+    echo "== two builds of the .deb, the Windows program and its zip, and the site give the same bytes"
     "$root/tools/check-reproducible.sh"
 
     install_missing "${web_packages[@]}" "${web_test_packages[@]}"
