@@ -33,9 +33,10 @@ windows_test_packages=(googletest wine wine32:i386 xvfb openbox fonts-arphic-umi
 # libraries), served by python3's http.server.
 web_packages=(cmake make emscripten libfast-float-dev python3)
 # Its tests: the core's under node (GoogleTest from sources), the page's in
-# headless Chromium through Selenium.
+# headless Chromium through Selenium, and the scenarios in WebKitGTK's
+# MiniBrowser on Xvfb, under locales compiled from Debian's locales.
 web_test_packages=(googletest nodejs chromium chromium-driver python3-selenium
-                   fonts-wqy-microhei fonts-arphic-uming)
+                   fonts-wqy-microhei fonts-arphic-uming webkit2gtk-driver xvfb locales)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -3,9 +3,10 @@
 clicks (Selenium's actions go through Chromium's input pipeline): every
 scenario of the shared table (exported by a program of the wasm build), then
 the page's own promises: accessible names, layout, colours, the phone width,
-offline use and no request to another host.
+offline use and no request to another host. With --browser webkit, the
+scenarios alone in WebKitGTK's MiniBrowser on a private Xvfb display.
 
-usage: page_test.py --site BUILT_SITE --scenarios NODE SCENARIO_EXPORT_JS
+usage: page_test.py [--browser chromium|webkit] --site BUILT_SITE --scenarios NODE SCENARIO_EXPORT_JS
 """
 
 import argparse
@@ -23,7 +24,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browser import Site, chromium
+from browser import Site, chromium, webkit
 
 CAPTION = 'Taruk杀伤计算器'
 KEYS = {'Tab': Keys.TAB, 'Enter': Keys.ENTER, 'Escape': Keys.ESCAPE, 'Space': Keys.SPACE,
@@ -124,11 +125,12 @@ class PageTest(unittest.TestCase):
     site = None
     table = None
     browsers = {}
+    start = staticmethod(chromium)
 
     @classmethod
     def browser(cls, language):
         if language not in cls.browsers:
-            context = chromium(language)
+            context = cls.start(language)
             cls.browsers[language] = (context, context.__enter__())
         return cls.browsers[language][1]
 
@@ -449,6 +451,8 @@ class Offline(unittest.TestCase):
 
 def main():
     parser = argparse.ArgumentParser()
+    parser.add_argument('--browser', choices=('chromium', 'webkit'), default='chromium',
+                        help='webkit plays the scenario table only')
     parser.add_argument('--site', required=True)
     parser.add_argument('--scenarios', nargs='+', required=True,
                         help='the command that writes the scenario table as JSON')
@@ -460,7 +464,11 @@ def main():
     add_scenarios(table)
     try:
         loader = unittest.defaultTestLoader
-        suite = unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in (Scenarios, Page, Offline))
+        classes = (Scenarios, Page, Offline)
+        if args.browser == 'webkit':
+            PageTest.start = staticmethod(webkit)
+            classes = (Scenarios,)
+        suite = unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in classes)
         result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
     finally:
         PageTest.site.stop()
