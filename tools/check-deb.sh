@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Builds the .deb from a finished build, checks its control data and its
-# files, and runs lintian on it: any error or warning fails.
+# files, checks that the program is hardened as Debian's own programs are
+# (hardening-check: stack protection, fortified functions, read-only
+# relocations, immediate binding, PIE), and runs lintian on it: any error or
+# warning fails.
 set -euo pipefail
 build=$1
 fail() { echo "check-deb: $*" >&2; exit 1; }
-for tool in cpack dpkg-deb dpkg-shlibdeps file lintian; do
-    command -v "$tool" >/dev/null || fail "needs $tool (./tools/setup.sh package installs it)"
+for tool in cpack dpkg-deb dpkg-shlibdeps file lintian hardening-check; do
+    command -v "$tool" >/dev/null || fail "needs $tool (./tools/setup.sh test installs it)"
 done
 cd "$build"
 rm -f taruk-calculator_*.deb
@@ -35,6 +38,10 @@ for f in usr/bin/taruk-calculator "usr/share/applications/$id.desktop" \
 done
 [ -x "$root/usr/bin/taruk-calculator" ] || fail "the program is not executable"
 file "$root/usr/bin/taruk-calculator" | grep -q ', stripped' || fail "the program is not stripped"
+# Every feature is required; control-flow protection is not among the
+# flags dpkg-buildflags gives on Debian 12, so it is not asked for.
+hardening-check --nocfprotection "$root/usr/bin/taruk-calculator" ||
+    fail "the packaged program lacks a hardening feature (above)"
 
 lintian --fail-on error,warning "$deb"
 echo "check-deb: $deb is sound, lintian finds nothing"

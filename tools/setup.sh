@@ -2,8 +2,9 @@
 # Installs the Debian 12 packages that are missing, builds, then
 #   run      opens the calculator;
 #   test     runs every test (also under sanitizers, and the fuzzers);
-#   package  builds build/taruk-calculator_<version>_<arch>.deb and the
-#            Windows release zip build-windows/taruk-calculator-<version>-win32.zip;
+#   package  builds build/taruk-calculator_<version>_<arch>.deb, the
+#            Windows release zip build-windows/taruk-calculator-<version>-win32.zip
+#            and the site build-web/;
 #   windows  builds build-windows/taruk-calculator.exe for 32-bit Windows
 #            and its release zip;
 #   web      builds the web page into build-web/ and serves it at
@@ -32,9 +33,10 @@ windows_test_packages=(googletest wine wine32:i386 xvfb openbox fonts-arphic-umi
 # libraries), served by python3's http.server.
 web_packages=(cmake make emscripten libfast-float-dev python3)
 # Its tests: the core's under node (GoogleTest from sources), the page's in
-# headless Chromium through Selenium.
+# headless Chromium through Selenium, and the scenarios in WebKitGTK's
+# MiniBrowser on Xvfb, under locales compiled from Debian's locales.
 web_test_packages=(googletest nodejs chromium chromium-driver python3-selenium
-                   fonts-wqy-microhei fonts-arphic-uming)
+                   fonts-wqy-microhei fonts-arphic-uming webkit2gtk-driver xvfb locales)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -147,15 +149,23 @@ package)
     echo "Built $build/$deb"
     install_missing "${windows_packages[@]}"
     "$root/tools/windows.sh" build | grep -E '^Built'
+    install_missing "${web_packages[@]}"
+    "$root/tools/web.sh" build
     ;;
 test)
     # clang with its runtime for the sanitizers and the fuzzers, the checkers,
     # git for the list of sources.
+    # devscripts for hardening-check on the packaged program.
     install_missing "${base_packages[@]}" "${package_packages[@]}" libgtest-dev libbenchmark-dev \
-        clang clang-tidy clang-format appstream git
+        clang clang-tidy clang-format appstream git devscripts
     # The sanitizer runtime comes with the version of the installed clang.
     clang_major=$(clang -dumpversion | cut -d. -f1)
     install_missing "libclang-rt-$clang_major-dev"
+
+    # The CI workflow's check: action-validator from npm, at the version its
+    # lock pins.
+    command -v npm >/dev/null || install_missing nodejs npm
+    (cd "$root/tools/ci-lint" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
 
     export QT_QPA_PLATFORM=offscreen
     # A private runtime directory: Qt warns without one.
@@ -180,7 +190,8 @@ test)
     install_windows_test_packages
     run_tool_test windows.sh "the Windows program, its core and window tests under Wine"
 
-    echo "== two builds of the .deb, the Windows program and its zip give the same bytes"
+    install_missing "${web_packages[@]}"
+    echo "== two builds of the .deb, the Windows program and its zip, and the site give the same bytes"
     "$root/tools/check-reproducible.sh"
 
     install_missing "${web_packages[@]}" "${web_test_packages[@]}"

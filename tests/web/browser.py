@@ -1,17 +1,23 @@
-"""Headless Chromium over Selenium, and a static web server on 127.0.0.1,
-for the page's tests and measurements. Debian's chromium, chromium-driver and
+"""Headless Chromium over Selenium, WebKitGTK's MiniBrowser on a private
+Xvfb display, and a static web server on 127.0.0.1, for the page's tests and
+measurements. Debian's chromium, chromium-driver, webkit2gtk-driver, xvfb and
 python3-selenium."""
 
 import contextlib
 import functools
+import glob
 import http.server
+import os
 import shutil
 import socketserver
+import subprocess
 import tempfile
 import threading
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
+from selenium.webdriver.webkitgtk.service import Service as WebKitService
 
 
 # The README's worked example, box by box: 10233.6 and 18420.48 once
@@ -95,3 +101,76 @@ def chromium(language='zh-CN', wait_for_load=True):
     finally:
         driver.quit()
         shutil.rmtree(profile, ignore_errors=True)
+
+
+@contextlib.contextmanager
+def private_display():
+    """An Xvfb display of its own (the number Xvfb picks), for one browser."""
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0', '1280x1024x24',
+                             '-nolisten', 'tcp'], pass_fds=[write],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as numbers:
+        number = numbers.readline().strip()
+    try:
+        if not number:
+            raise RuntimeError('Xvfb did not start')
+        yield f':{number}'
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+
+
+# WebKitGTK's language is the process's locale, which must exist: under an
+# unknown one GTK falls back to C, and WebKit then reports
+# navigator.languages as ['C'] or 'en-US'. Each language gets its own
+# browser, with its locale compiled into a private folder (LOCPATH), so that
+# the machine's own locales do not matter.
+WEBKIT_LOCALES = {'zh-CN': ('zh_CN', 'zh_CN.UTF-8'), 'de-DE': ('de_DE', 'de_DE.UTF-8'),
+                  'en-US': ('en_US', 'en_US.UTF-8')}
+
+
+@contextlib.contextmanager
+def private_locale(language):
+    """LOCPATH and the locale name for `language` (needs Debian's locales)."""
+    source, name = WEBKIT_LOCALES[language]
+    folder = tempfile.mkdtemp(prefix='taruk-locale-')
+    try:
+        subprocess.run(['localedef', '-i', source, '-f', 'UTF-8', f'{folder}/{name}'], check=True,
+                       stdout=subprocess.DEVNULL)
+        yield folder, name
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+@contextlib.contextmanager
+def webkit(language='zh-CN'):
+    """WebKitGTK's MiniBrowser in `language`, driven by WebKitWebDriver on a
+    private Xvfb display: the engine of every browser on an iPhone."""
+    minibrowser = sorted(glob.glob('/usr/lib/*/webkit2gtk-4.*/MiniBrowser'))
+    if not minibrowser:
+        raise RuntimeError('no MiniBrowser: install webkit2gtk-driver')
+    with private_display() as display, private_locale(language) as (locpath, locale):
+        env = dict(os.environ, DISPLAY=display, LOCPATH=locpath, LANG=locale, LC_ALL=locale,
+                   LANGUAGE='',
+                   # The sandbox needs user namespaces, which containers
+                   # seldom grant; the page is our own.
+                   WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS='1',
+                   # Xvfb has no GPU buffers to share.
+                   WEBKIT_DISABLE_DMABUF_RENDERER='1', LIBGL_ALWAYS_SOFTWARE='1')
+        env.pop('WAYLAND_DISPLAY', None)
+        service = WebKitService('/usr/bin/WebKitWebDriver', env=env)
+        service.start()
+        options = WebKitOptions()
+        options.binary_location = minibrowser[-1]
+        options.add_argument('--automation')
+        try:
+            driver = webdriver.Remote(command_executor=service.service_url, options=options)
+            try:
+                driver.set_window_size(800, 700)
+                yield driver
+            finally:
+                driver.quit()
+        finally:
+            service.stop()

@@ -4,9 +4,12 @@ clicks (Selenium's actions go through Chromium's input pipeline): every
 scenario of the shared table (exported by a program of the wasm build), then
 the page's own promises: accessible names, layout, colours, the keyboard
 order in the document, the window before its module, the phone arrangement
-on emulated touch screens, offline use and no request to another host.
+on emulated touch screens, the page's faults, offline use and no request to
+another host. With --browser webkit, the scenarios alone in WebKitGTK's
+MiniBrowser on a private Xvfb display.
 
-usage: page_test.py --site BUILT_SITE --scenarios NODE SCENARIO_EXPORT_JS [--only PATTERN]
+usage: page_test.py [--browser chromium|webkit] --site BUILT_SITE
+                    --scenarios NODE SCENARIO_EXPORT_JS [--only PATTERN]
 """
 
 import argparse
@@ -27,7 +30,7 @@ from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browser import Site, chromium
+from browser import Site, chromium, webkit
 
 CAPTION = 'Taruk杀伤计算器'
 KEYS = {'Tab': Keys.TAB, 'Enter': Keys.ENTER, 'Escape': Keys.ESCAPE, 'Space': Keys.SPACE,
@@ -144,11 +147,12 @@ class PageTest(unittest.TestCase):
     site = None
     table = None
     browsers = {}
+    start = staticmethod(chromium)
 
     @classmethod
     def browser(cls, language):
         if language not in cls.browsers:
-            context = chromium(language)
+            context = cls.start(language)
             cls.browsers[language] = (context, context.__enter__())
         return cls.browsers[language][1]
 
@@ -780,6 +784,8 @@ class Offline(unittest.TestCase):
 
 def main():
     parser = argparse.ArgumentParser()
+    parser.add_argument('--browser', choices=('chromium', 'webkit'), default='chromium',
+                        help='webkit plays the scenario table only')
     parser.add_argument('--site', required=True)
     parser.add_argument('--scenarios', nargs='+', required=True,
                         help='the command that writes the scenario table as JSON')
@@ -792,7 +798,11 @@ def main():
     add_scenarios(table)
     try:
         loader = unittest.defaultTestLoader
-        suite = unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in (Scenarios, Page, Keyboard, Phone, FirstPaint, Faults, LoadFailures, Offline))
+        classes = (Scenarios, Page, Keyboard, Phone, FirstPaint, Faults, LoadFailures, Offline)
+        if args.browser == 'webkit':
+            PageTest.start = staticmethod(webkit)
+            classes = (Scenarios,)
+        suite = unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in classes)
         if args.only:
             suite = unittest.TestSuite(t for group in suite for t in group
                                        if re.search(args.only, t.id()))

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the built Windows program: a 32-bit GUI executable under 1 MB that
-# imports only DLLs every Windows has, with icon, manifest and version.
+# imports only DLLs every Windows has, with ASLR and DEP, icon, manifest and
+# version.
 set -euo pipefail
 exe=$1
 objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
@@ -18,6 +19,13 @@ for dll in "${dlls[@]}"; do
     grep -qiE "$allowed" <<<"$dll" || fail "imports $dll, which is not part of Windows"
 done
 grep -qP 'MajorSubsystemVersion\s+6' <<<"$headers" || fail "not marked for Windows 7 or later"
+# ASLR needs the flag and the relocations to move the program by; DEP the
+# NX flag. (0x40 DYNAMIC_BASE, 0x100 NX_COMPAT.)
+flags=$(sed -n 's/^DllCharacteristics\s\+\([0-9a-fA-F]\+\)$/\1/p' <<<"$headers")
+[ -n "$flags" ] || fail "no DllCharacteristics in the PE header"
+(( 0x$flags & 0x40 )) || fail "no ASLR: DYNAMIC_BASE is not set (DllCharacteristics $flags)"
+(( 0x$flags & 0x100 )) || fail "no DEP: NX_COMPAT is not set (DllCharacteristics $flags)"
+"$objdump" -h "$exe" | grep -qE '^\s*[0-9]+\s+\.reloc\s' || fail "no .reloc section: ASLR cannot move it"
 
 rsrc=$(mktemp)
 trap 'rm -f "$rsrc"' EXIT
@@ -31,4 +39,4 @@ LC_ALL=C grep -qaP '1\x00\.\x000\x000\x00' "$rsrc" || fail "no version 1.00"
 LC_ALL=C grep -qaP '0\x008\x000\x004\x000\x004\x00B\x000\x00' "$rsrc" || fail "no 080404B0 block"
 # The icon: its 256-pixel image is stored as PNG.
 LC_ALL=C grep -qaP '\x89PNG' "$rsrc" || fail "no icon"
-echo "$exe: PE32 GUI, $size bytes, imports ${dlls[*]}"
+echo "$exe: PE32 GUI, $size bytes, ASLR and DEP, imports ${dlls[*]}"
