@@ -15,9 +15,11 @@ set(TARUK_LAYERS
     "taruk_qt_ui|core,ui/form,ui/qt|taruk_core,taruk_form"
     "taruk_win_ui|core,ui/form,ui/win|taruk_core,taruk_form"
     "taruk_web|core,ui/form,ui/web|taruk_core,taruk_form"
+    "taruk_web_markup|core,ui/form,ui/web|taruk_core,taruk_form"
     "taruk-calculator|core,ui/form,ui/qt,app|taruk_core,taruk_form,taruk_qt_ui"
     "taruk_calculator_win|core,ui/form,ui/win,app/win|taruk_core,taruk_form,taruk_win_ui"
     "taruk|core,ui/form,ui/web,app/web|taruk_core,taruk_form,taruk_web"
+    "taruk_markup|core,ui/form,ui/web,app/web|taruk_core,taruk_form,taruk_web_markup"
     # The scenario table every window's tests play: test data over the core
     # and the window description ("tests/*": any folder under tests).
     "taruk_scenarios|core,ui/form,tests/*|taruk_core,taruk_form")
