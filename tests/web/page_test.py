@@ -107,9 +107,24 @@ class Player:
         return self.notices_after_key()
 
     def hold_enter(self):
-        """Enter down, two repeats marked as Chromium marks a held key's,
-        then up; each notice is closed before the next event."""
+        """Enter down, two repeats marked as the browser marks a held key's,
+        then up; each notice is closed before the next event. WebDriver has
+        no key repeat: Chromium's DevTools protocol sends real ones; in
+        WebKit the repeats are dispatched to the button by script, after a
+        real Enter (WebDriver keeps a key it holds down from closing the
+        notice with the same key)."""
         seen = []
+        if not hasattr(self.driver, 'execute_cdp_cmd'):
+            button = self.driver.execute_script('return document.activeElement')
+            ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+            seen += self.notices_after_key()
+            for _ in range(2):
+                self.driver.execute_script(
+                    "arguments[0].dispatchEvent(new KeyboardEvent('keydown', "
+                    "{key: 'Enter', code: 'Enter', repeat: true, bubbles: true, cancelable: true}));",
+                    button)
+                seen += self.notices_after_key()
+            return seen
         for repeat in (False, True, True):
             self.driver.execute_cdp_cmd('Input.dispatchKeyEvent', {
                 'type': 'keyDown', 'key': 'Enter', 'code': 'Enter', 'text': '\r',
