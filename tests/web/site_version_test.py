@@ -3,7 +3,9 @@
 on copies of the page's sources, then once more after each input file has
 one byte changed. Whenever a shipped file other than sw.js changed, the
 version in sw.js must have changed too, or a returning player's offline copy
-would never be replaced. sw.js must also name every file it is to store.
+would never be replaced. sw.js must also name every file it is to store and
+the page itself ('./'), and every file the page, its manifest and its
+scripts refer to must be in the site.
 
 usage: site_version_test.py [--cmake CMAKE]   (from anywhere; takes about 10 s)
 """
@@ -23,7 +25,8 @@ VERSION = re.compile(r'''\bVERSION\s*=\s*['"]([^'"]+)['"]''')
 def build(cmake, inputs, site):
     subprocess.run([cmake, f'-DSITE={site}', f'-DAPP={inputs / "app"}', f'-DWEB={inputs / "web"}',
                     f'-DICON={inputs / "icon.svg"}', f'-DMODULE_DIR={inputs / "module"}',
-                    '-P', str(ROOT / 'app/web/site.cmake')], check=True, capture_output=True)
+                    '-P', str(ROOT / 'app/web/site.cmake')], check=True, capture_output=True,
+                   cwd=site.parent)  # a broken script's stray files go there
     shipped = {p.relative_to(site).as_posix(): p.read_bytes()
                for p in sorted(site.rglob('*')) if p.is_file()}
     worker = shipped.get('sw.js')
@@ -33,6 +36,24 @@ def build(cmake, inputs, site):
     if not version:
         sys.exit('sw.js names no VERSION')
     return version.group(1), shipped
+
+
+# What the page, the manifest and the scripts load: href="x", src="x",
+# "src": "x", import ... from './x'.
+REFERENCE = re.compile(r'''(?:\b(?:href|src)=|"src":\s*|\bfrom\s+|\bimport\s*\(\s*)["']([^"'#?:]+)["']''')
+
+
+def missing_references(shipped):
+    missing = []
+    for name, data in shipped.items():
+        if not name.endswith(('.html', '.webmanifest', '.js', '.css')) or name == 'sw.js':
+            continue
+        for reference in REFERENCE.findall(data.decode(errors='replace')):
+            target = (pathlib.PurePosixPath(name).parent / reference).as_posix()
+            target = target[2:] if target.startswith('./') else target
+            if target not in shipped:
+                missing.append(f'{name} refers to {reference}, which the site lacks')
+    return missing
 
 
 def flip_last_byte(path):
@@ -61,6 +82,12 @@ def main():
         if again != version:
             failures.append(f'two builds of the same files differ in version: {version}, {again}')
         worker = shipped['sw.js'].decode()
+        failures += missing_references(shipped)
+        for name in ('index.html', 'taruk.js', 'taruk.wasm'):
+            if name not in shipped:
+                failures.append(f'the site lacks {name}')
+        if "'./'" not in worker and '"./"' not in worker:
+            failures.append("sw.js does not store the page itself, './'")
         for name in shipped:
             if name != 'sw.js' and f"'{name}'" not in worker and f'"{name}"' not in worker:
                 failures.append(f'sw.js does not store {name}')
