@@ -1,5 +1,6 @@
 #include "core/Messages.h"
 #include "ui/qt/CalculatorForm.h"
+#include "ui/qt/MessageBoxNotifier.h"
 #include "ui/qt/TextBox.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -86,6 +88,20 @@ TEST(RealMessageBox, EmptiedCorrectionShowsTwoBoxesOneAfterTheOther)
         EXPECT_EQ(s.visibleBoxes, 1); // the second opens only after the first closed
     }
     EXPECT_EQ(correction->text(), "");
+}
+
+// The caption may be drawn in the application's font where that is the larger
+// (a user's large font): the notice is then widened for it, without a box.
+TEST(NoticeWidth, FollowsALargeApplicationFont)
+{
+    const QFont saved = QApplication::font();
+    QFont large = saved;
+    large.setPointSizeF(std::max(saved.pointSizeF(), 9.0) * 4);
+    QApplication::setFont(large);
+    const int needed = captionWidth("Taruk杀伤计算器");
+    const int width = taruk::MessageBoxNotifier::widthForTitle("Taruk杀伤计算器");
+    QApplication::setFont(saved);
+    EXPECT_GE(width, needed);
 }
 
 } // namespace
