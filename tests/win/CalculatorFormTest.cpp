@@ -291,6 +291,28 @@ TEST_F(CalculatorFormTest, CommandsFromUnknownControlsDoNothing)
     DestroyWindow(stranger);
 }
 
+// Enter: finding no default button, Windows' dialog manager sends IDOK. It
+// presses the focused button, and does nothing in a box. (Wine presses a
+// focused button itself, so IDOK is sent here as Windows sends it.)
+TEST_F(CalculatorFormTest, OkCommandPressesOnlyAFocusedButton)
+{
+    const struct {
+        const char *focus;
+        std::string text1; // "5" before
+        bool calculated;
+    } rows[] = {{"Command1", "5", true}, {"Command2", "1", false}, {"Text1", "5", false}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.focus);
+        fill(FieldId::Text1, "5");
+        SetWindowTextW(box(FieldId::Text4), L"");
+        SetFocus(control(row.focus));
+        SendMessageW(form->window(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        EXPECT_EQ(text(FieldId::Text1), row.text1);
+        EXPECT_EQ(text(FieldId::Text4) != "", row.calculated);
+        EXPECT_TRUE(notifier.messages.empty());
+    }
+}
+
 TEST_F(CalculatorFormTest, NothingStartsWhileANoticeIsOpen)
 {
     using Action = void (*)(WinFormFixture &);
