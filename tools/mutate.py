@@ -552,34 +552,60 @@ class signals_held:
         signal.pthread_sigmask(signal.SIG_UNBLOCK, {signal.SIGINT, signal.SIGTERM})
 
 
-def backup_path(path):
-    return BACKUP / path
+# Runs that may not overlap: every build compiles ui/form, so a form run
+# excludes all others; the web build runs site.cmake. Others (qt and win,
+# say) may run side by side.
+PAIRED = {'site': {'web'}, 'web': {'site'}}
 
 
-def restore_backups():
+def lock_targets(names):
+    """Locks the targets for this process's life, then puts back what a
+    killed run of them left mutated."""
+    folder = ROOT / 'build-mutate-locks'
+    folder.mkdir(exist_ok=True)
+
+    def take(lock_name, mode, what):
+        lock = os.open(folder / lock_name, os.O_RDWR | os.O_CREAT)
+        try:
+            fcntl.flock(lock, mode | fcntl.LOCK_NB)
+        except OSError:
+            raise Fatal(f'a mutation run of {what} is going on in this checkout') from None
+
+    take('every-target', fcntl.LOCK_EX if 'form' in names else fcntl.LOCK_SH,
+         'form' if 'form' not in names else 'some target')
+    wanted = set(names)
+    for name in names:
+        wanted |= PAIRED.get(name, set())
+    for name in sorted(wanted):
+        take(name, fcntl.LOCK_EX, name)
+        restore_backups(name)
+
+
+def restore_backups(name):
     """Puts back files a run killed outright left mutated."""
-    if not BACKUP.exists():
+    folder = BACKUP / name
+    if not folder.exists():
         return
-    for copy in sorted(p for p in BACKUP.rglob('*') if p.is_file()):
-        original = ROOT / copy.relative_to(BACKUP)
+    for copy in sorted(p for p in folder.rglob('*') if p.is_file()):
+        original = ROOT / copy.relative_to(folder)
         shutil.copyfile(copy, original)
         print(f'mutate: restored {original.relative_to(ROOT)} from an interrupted run',
               file=sys.stderr)
-    shutil.rmtree(BACKUP)
+    shutil.rmtree(folder)
 
 
-def apply(mutant):
+def apply(name, mutant):
     """Writes the mutant; returns the function that restores the file."""
     original = ROOT / mutant.path
     saved = original.read_bytes()
-    copy = backup_path(mutant.path)
+    copy = BACKUP / name / mutant.path
     copy.parent.mkdir(parents=True, exist_ok=True)
     copy.write_bytes(saved)
     original.write_text(mutant.text, encoding='utf-8')
 
     def restore():
         original.write_bytes(saved)
-        shutil.rmtree(BACKUP, ignore_errors=True)
+        shutil.rmtree(BACKUP / name, ignore_errors=True)
     return restore
 
 
@@ -621,17 +647,10 @@ def main():
 
     signal.signal(signal.SIGINT, on_signal)
     signal.signal(signal.SIGTERM, on_signal)
-    # One run at a time in a checkout: two would restore each other's files.
-    # (A listing only reads, but may then see a file another run mutated.)
-    # The checkout's folder, which no edit replaces (the script may be).
-    lock = os.open(ROOT, os.O_RDONLY)
-    try:
-        fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
-    except OSError:
-        if not args.list:
-            raise Fatal('another mutation run is going on in this checkout') from None
-    else:
-        restore_backups()
+    # Two runs of one target would restore each other's files. A listing only
+    # reads, but may then see a file another run has mutated.
+    if not args.list:
+        lock_targets(args.targets)
     dirs = build_dirs(args)
 
     plan = []
@@ -688,7 +707,7 @@ def main():
                 log.write(f'=== {name} {number}: {mutant.label()}\n')
                 started = time.monotonic()
                 with signals_held():
-                    restore = apply(mutant)
+                    restore = apply(name, mutant)
                 try:
                     outcome, _ = suite(target, dirs, log, test_timeout)
                 finally:
