@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QTest>
@@ -90,18 +91,27 @@ TEST(RealMessageBox, EmptiedCorrectionShowsTwoBoxesOneAfterTheOther)
     EXPECT_EQ(correction->text(), "");
 }
 
-// The caption may be drawn in the application's font where that is the larger
-// (a user's large font): the notice is then widened for it, without a box.
-TEST(NoticeWidth, FollowsALargeApplicationFont)
+// The caption is drawn in the larger of the platform's title font and the
+// application's (a user's large or small font): the notice is as wide as
+// the caption needs in that one, without a box.
+TEST(NoticeWidth, FollowsTheLargerOfTheTitleAndApplicationFonts)
 {
     const QFont saved = QApplication::font();
-    QFont large = saved;
-    large.setPointSizeF(std::max(saved.pointSizeF(), 9.0) * 4);
-    QApplication::setFont(large);
-    const int needed = captionWidth("Taruk杀伤计算器");
-    const int width = taruk::MessageBoxNotifier::widthForTitle("Taruk杀伤计算器");
-    QApplication::setFont(saved);
-    EXPECT_GE(width, needed);
+    const QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    for (const double scale : {4.0, 0.25}) {
+        SCOPED_TRACE(scale);
+        QFont font = saved;
+        font.setPointSizeF(std::max(saved.pointSizeF(), 9.0) * scale);
+        QApplication::setFont(font);
+        const bool applicationLarger = QFontMetrics(font).height() > QFontMetrics(title).height();
+        QFont bold = applicationLarger ? font : title;
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        const int needed = metrics.horizontalAdvance("Taruk杀伤计算器") + 5 * metrics.height();
+        const int width = taruk::MessageBoxNotifier::widthForTitle("Taruk杀伤计算器");
+        QApplication::setFont(saved);
+        EXPECT_GE(width, needed);
+    }
 }
 
 } // namespace
