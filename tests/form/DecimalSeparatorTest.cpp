@@ -25,6 +25,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         SeparatorCase{"Point", ".", '.'}, SeparatorCase{"Comma", ",", ','},
         SeparatorCase{"Apostrophe", "'", '\''},
+        // Just past the digits, the capitals and the small letters: kept.
+        SeparatorCase{"Colon", ":", ':'}, SeparatorCase{"OpeningBracket", "[", '['},
+        SeparatorCase{"OpeningBrace", "{", '{'},
         // "1E5" must stay 100000, "1e5" too.
         SeparatorCase{"ExponentLetter", "E", '.'}, SeparatorCase{"LowerExponentLetter", "e", '.'},
         SeparatorCase{"OtherLetter", "x", '.'}, SeparatorCase{"Digit", "5", '.'},

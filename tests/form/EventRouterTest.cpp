@@ -124,6 +124,45 @@ INSTANTIATE_TEST_SUITE_P(
                               "1",
                               "1",
                               "0"},
+                    // Begun before the notice opened, completed while it is open.
+                    GuardCase{"PressCompletedDuringNotice",
+                              [](RoutedStore &s) {
+                                  s.router.pressBegan(Button::Command2);
+                                  typeAbove(s);
+                              },
+                              [](RoutedStore &s) { s.router.pressCompleted(Button::Command2); },
+                              nothing,
+                              {kRawDamageRange},
+                              "13000",
+                              "1",
+                              "0"},
+                    // Each button has its own press: Command1's, begun while the
+                    // notice was open, stays dropped when Command2 is pressed down.
+                    GuardCase{"EachButtonItsOwnPress",
+                              typeAbove,
+                              [](RoutedStore &s) { s.router.pressBegan(Button::Command1); },
+                              [](RoutedStore &s) {
+                                  s.router.pressBegan(Button::Command2);
+                                  s.router.pressCompleted(Button::Command1);
+                              },
+                              {kRawDamageRange},
+                              "13000",
+                              "1",
+                              "0"},
+                    // A press counts once: a second completion without a new
+                    // beginning is no press.
+                    GuardCase{"CompletedTwiceAfterOneBeginning",
+                              typeAbove,
+                              nothing,
+                              [](RoutedStore &s) {
+                                  s.router.press(Button::Command2);
+                                  s.store.setText(F::Text1, "5");
+                                  s.router.pressCompleted(Button::Command2);
+                              },
+                              {kRawDamageRange},
+                              "5",
+                              "1",
+                              "0"},
                     GuardCase{"CorrectionChangedDuringNotice",
                               typeAbove,
                               [](RoutedStore &s) { s.store.setText(F::Text2, ""); },
@@ -198,6 +237,12 @@ INSTANTIATE_TEST_SUITE_P(
                                    s.router.textChanged(F::Text2, "2");
                                },
                                {kCorrectionRange}},
+                    ChangeCase{"SameTextAgainInRawDamage",
+                               [](RoutedStore &s) {
+                                   s.store.setText(F::Text1, "0");
+                                   s.router.textChanged(F::Text1, "0");
+                               },
+                               {kRawDamageRange}},
                     ChangeCase{"StartupTextIsNoChange",
                                [](RoutedStore &s) {
                                    s.router.textChanged(F::Text1, "1");

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,30 @@ TEST_F(FormTest, EnterOnAFocusedButtonPressesIt)
         EXPECT_EQ(text(F::Text6), "") << key;
     }
     EXPECT_TRUE(notices().empty());
+}
+
+// Held down, Enter presses a button once: its repeats press nothing.
+TEST_F(FormTest, HeldEnterOnAButtonPressesItOnce)
+{
+    QPushButton *calculate = button("Command1");
+    calculate->setFocus();
+    QTest::keyPress(calculate, Qt::Key_Return);
+    EXPECT_EQ(text(F::Text6), "1.5");
+    box(F::Text6)->setText("");
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(calculate, &event);
+    }
+    QTest::keyRelease(calculate, Qt::Key_Return);
+    EXPECT_EQ(text(F::Text6), "");
+}
+
+// Only Enter and Space press a button: a letter typed on it does nothing.
+TEST_F(FormTest, ALetterOnAButtonPressesNothing)
+{
+    button("Command1")->setFocus();
+    QTest::keyClick(button("Command1"), Qt::Key_A);
+    EXPECT_EQ(text(F::Text6), "");
 }
 
 // An input method composing in a box: the text being composed, then the
@@ -90,6 +115,36 @@ INSTANTIATE_TEST_SUITE_P(
                     CompositionCase{"RawDamageFullWidthAboveRange", F::Text1, "１２８０１",
                                     list({M::kRawDamageRange})}),
     [](const auto &info) { return info.param.name; });
+
+// A second composition in the same box is judged, like the first, only once
+// committed.
+TEST_F(FormTest, EachCompositionIsCheckedOnlyOnceCommitted)
+{
+    QLineEdit *b = box(F::Text2);
+    b->setFocus();
+    for (const QString &committed : {QString("1.2"), QString("1.3")}) {
+        b->selectAll();
+        compose(b, "y");
+        compose(b, "yi");
+        commit(b, committed);
+    }
+    EXPECT_EQ(b->text(), "1.3");
+    EXPECT_TRUE(notices().empty());
+}
+
+// The reset writes the box while an input method composes in it: that ends the
+// composition, so what is typed next is checked.
+TEST_F(FormTest, AProgramWriteEndsAComposition)
+{
+    QLineEdit *b = box(F::Text2);
+    b->setFocus();
+    b->selectAll();
+    compose(b, "y");
+    button("Command2")->click();
+    EXPECT_EQ(b->text(), "1");
+    type(F::Text2, "9");
+    EXPECT_EQ(notices(), list({M::kCorrectionRange}));
+}
 
 TEST_F(FormTest, CalculatesFromFullWidthDigitsCommittedByAnInputMethod)
 {

@@ -1,9 +1,11 @@
 #include "core/Messages.h"
 #include "ui/qt/CalculatorForm.h"
+#include "ui/qt/MessageBoxNotifier.h"
 #include "ui/qt/TextBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QTest>
@@ -11,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -86,6 +89,29 @@ TEST(RealMessageBox, EmptiedCorrectionShowsTwoBoxesOneAfterTheOther)
         EXPECT_EQ(s.visibleBoxes, 1); // the second opens only after the first closed
     }
     EXPECT_EQ(correction->text(), "");
+}
+
+// The caption is drawn in the larger of the platform's title font and the
+// application's (a user's large or small font): the notice is as wide as
+// the caption needs in that one, without a box.
+TEST(NoticeWidth, FollowsTheLargerOfTheTitleAndApplicationFonts)
+{
+    const QFont saved = QApplication::font();
+    const QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    for (const double scale : {4.0, 0.25}) {
+        SCOPED_TRACE(scale);
+        QFont font = saved;
+        font.setPointSizeF(std::max(saved.pointSizeF(), 9.0) * scale);
+        QApplication::setFont(font);
+        const bool applicationLarger = QFontMetrics(font).height() > QFontMetrics(title).height();
+        QFont bold = applicationLarger ? font : title;
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        const int needed = metrics.horizontalAdvance("Taruk杀伤计算器") + 5 * metrics.height();
+        const int width = taruk::MessageBoxNotifier::widthForTitle("Taruk杀伤计算器");
+        QApplication::setFont(saved);
+        EXPECT_GE(width, needed);
+    }
 }
 
 } // namespace

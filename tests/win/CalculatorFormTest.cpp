@@ -291,6 +291,24 @@ TEST_F(CalculatorFormTest, CommandsFromUnknownControlsDoNothing)
     DestroyWindow(stranger);
 }
 
+// Enter on a focused button is the key path's (a held key presses once);
+// IDOK, which IsDialogMessage sends for Enter where it finds no default
+// button, presses nothing, whatever has the focus: else Windows would press
+// the button a second time.
+TEST_F(CalculatorFormTest, OkCommandPressesNothing)
+{
+    for (const char *focus : {"Command1", "Command2", "Text1"}) {
+        SCOPED_TRACE(focus);
+        fill(FieldId::Text1, "5");
+        SetWindowTextW(box(FieldId::Text4), L"");
+        SetFocus(control(focus));
+        SendMessageW(form->window(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        EXPECT_EQ(text(FieldId::Text1), "5");
+        EXPECT_EQ(text(FieldId::Text4), "");
+        EXPECT_TRUE(notifier.messages.empty());
+    }
+}
+
 namespace {
 
 // The mouse button down on Command2 and up again, as a tool sends it to a
