@@ -124,18 +124,6 @@ INSTANTIATE_TEST_SUITE_P(
                               "1",
                               "1",
                               "0"},
-                    // Begun before the notice opened, completed while it is open.
-                    GuardCase{"PressCompletedDuringNotice",
-                              [](RoutedStore &s) {
-                                  s.router.pressBegan(Button::Command2);
-                                  typeAbove(s);
-                              },
-                              [](RoutedStore &s) { s.router.pressCompleted(Button::Command2); },
-                              nothing,
-                              {kRawDamageRange},
-                              "13000",
-                              "1",
-                              "0"},
                     // Each button has its own press: Command1's, begun while the
                     // notice was open, stays dropped when Command2 is pressed down.
                     GuardCase{"EachButtonItsOwnPress",
@@ -147,20 +135,6 @@ INSTANTIATE_TEST_SUITE_P(
                               },
                               {kRawDamageRange},
                               "13000",
-                              "1",
-                              "0"},
-                    // A press counts once: a second completion without a new
-                    // beginning is no press.
-                    GuardCase{"CompletedTwiceAfterOneBeginning",
-                              typeAbove,
-                              nothing,
-                              [](RoutedStore &s) {
-                                  s.router.press(Button::Command2);
-                                  s.store.setText(F::Text1, "5");
-                                  s.router.pressCompleted(Button::Command2);
-                              },
-                              {kRawDamageRange},
-                              "5",
                               "1",
                               "0"},
                     GuardCase{"CorrectionChangedDuringNotice",
