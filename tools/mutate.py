@@ -68,7 +68,7 @@ TARGETS = {
         'files': ['ui/form/*.cpp', 'ui/form/*.h'],
         # The scenarios are test data; the layout and font lists are data that
         # the compiler checks.
-        'exclude': ['ui/form/Scenario*', 'ui/form/FormLayout.h', 'ui/form/FontFaces.h'],
+        'exclude': ['ui/form/FormLayout.h', 'ui/form/PhoneLayout.h', 'ui/form/FontFaces.h'],
         'build': 'cmake --build {native} --target core_tests',
         # Without the core's long property tests: ui/form cannot change them.
         'test': ['{native}/tests/core_tests --gtest_brief=1 '
@@ -89,8 +89,9 @@ TARGETS = {
     'win': {
         'files': ['ui/win/EditFieldStore.cpp', 'ui/win/MessageBoxNotifier.cpp',
                   'ui/win/ChineseMessageBox.cpp', 'ui/win/CalculatorForm.cpp',
-                  'ui/win/TextBoxSubclass.cpp'],
-        'functions': {'ui/win/CalculatorForm.cpp': r'CalculatorForm::onCommand\b'},
+                  'ui/win/TextBoxSubclass.cpp', 'ui/win/ButtonSubclass.cpp'],
+        'functions': {'ui/win/CalculatorForm.cpp':
+                      r'CalculatorForm::(onCommand|preTranslateMessage|buttonOf)\b'},
         'build': 'cmake --build {win} --target win_tests',
         'test': [WIN_SUITE],
         'timeout': 900,
@@ -99,10 +100,10 @@ TARGETS = {
     'web': {
         'files': ['ui/web/InputFieldStore.cpp', 'ui/web/DialogNotifier.cpp',
                   'ui/web/CalculatorPage.cpp', 'ui/web/*.js', 'ui/web/*/*.js', 'app/web/sw.js.in'],
-        # In the page's scripts: the notice, the call queue and the listeners
+        # In the page's scripts: the notice, the call queue's methods and the listeners
         # that call the module.
         'functions': {
-            'ui/web/*.js': r'\bshowNotice\(|function (send|drain)\b|'
+            'ui/web/*.js': r'\bshowNotice\(|^\s*(async\s+)?#?(send|report|queue|drain|replaceModule)\(|'
                            r"addEventListener\('(click|input|composition\w*|keydown)'",
         },
         'build': 'cmake --build {wasm} --target taruk_site scenario_export',

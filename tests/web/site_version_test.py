@@ -25,6 +25,7 @@ VERSION = re.compile(r'''\bVERSION\s*=\s*['"]([^'"]+)['"]''')
 def build(cmake, inputs, site):
     subprocess.run([cmake, f'-DSITE={site}', f'-DAPP={inputs / "app"}', f'-DWEB={inputs / "web"}',
                     f'-DICON={inputs / "icon.svg"}', f'-DMODULE_DIR={inputs / "module"}',
+                    f'-DMARKUP_DIR={inputs / "markup"}',
                     '-P', str(ROOT / 'app/web/site.cmake')], check=True, capture_output=True,
                    cwd=site.parent)  # a broken script's stray files go there
     shipped = {p.relative_to(site).as_posix(): p.read_bytes()
@@ -76,6 +77,10 @@ def main():
         (inputs / 'module').mkdir()
         (inputs / 'module/taruk.js').write_text('export default function TarukModule() {}\n')
         (inputs / 'module/taruk.wasm').write_bytes(b'\0asm\1\0\0\0')
+        # The window's markup and places, as the build writes them.
+        (inputs / 'markup').mkdir()
+        (inputs / 'markup/window.html').write_text('<main id="CalculatorForm"></main>\n')
+        (inputs / 'markup/window.css').write_text(':where(#CalculatorForm) { width: 386px; }\n')
 
         version, shipped = build(cmake, inputs, site)
         again, _ = build(cmake, inputs, site)

@@ -8,7 +8,8 @@ import { TEXTS } from './texts.js';
 const MAIN = 'calculator.js';
 
 // The first of `file` and the scripts it imports (as this project writes
-// them: from './name.js') that the browser cannot get, or null.
+// them: from, then a quoted relative name) that the browser cannot get, or
+// null.
 async function firstMissing(file, seen = new Set()) {
   if (seen.has(file)) return null;
   seen.add(file);
