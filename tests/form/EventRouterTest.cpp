@@ -124,6 +124,29 @@ INSTANTIATE_TEST_SUITE_P(
                               "1",
                               "1",
                               "0"},
+                    // A whole press after the notice begins anew, whatever
+                    // began during it.
+                    GuardCase{"PressAfterARefusedBegin",
+                              typeAbove,
+                              [](RoutedStore &s) { s.router.pressBegan(Button::Command2); },
+                              [](RoutedStore &s) { s.router.press(Button::Command2); },
+                              {kRawDamageRange},
+                              "1",
+                              "1",
+                              "0"},
+                    // The refused press ends at its completion: a completion
+                    // alone after it (a script's click) is a press of its own.
+                    GuardCase{"CompletionAloneAfterARefusedPress",
+                              typeAbove,
+                              [](RoutedStore &s) { s.router.pressBegan(Button::Command2); },
+                              [](RoutedStore &s) {
+                                  s.router.pressCompleted(Button::Command2);
+                                  s.router.pressCompleted(Button::Command2);
+                              },
+                              {kRawDamageRange},
+                              "1",
+                              "1",
+                              "0"},
                     // Each button has its own press: Command1's, begun while the
                     // notice was open, stays dropped when Command2 is pressed down.
                     GuardCase{"EachButtonItsOwnPress",
