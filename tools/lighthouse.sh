@@ -33,7 +33,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/taruk-lighthouse.XXXXXX")
 nginx_pid=
 cleanup() {
     [ -z "$nginx_pid" ] || { kill "$nginx_pid" 2>/dev/null; wait "$nginx_pid" 2>/dev/null || true; }
-    rm -rf "$work"
+    [ -n "${TARUK_LIGHTHOUSE_KEEP:-}" ] && cp "$work"/*.json "$TARUK_LIGHTHOUSE_KEEP"/ 2>/dev/null; rm -rf "$work"
 }
 trap cleanup EXIT
 

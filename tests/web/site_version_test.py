@@ -11,6 +11,8 @@ usage: site_version_test.py [--cmake CMAKE]   (from anywhere; takes about 10 s)
 """
 
 import argparse
+import base64
+import hashlib
 import pathlib
 import re
 import shutil
@@ -57,6 +59,38 @@ def missing_references(shipped):
     return missing
 
 
+# An entry of the worker's list: ['file', 'sha256-<base64>'].
+INTEGRITY = re.compile(r"""\[\s*'([^']+)'\s*,\s*'sha256-([A-Za-z0-9+/=]+)'\s*\]""")
+
+
+def wrong_integrity(shipped):
+    """The files whose hash in sw.js is not the browser's (Subresource
+    Integrity: the SHA-256 of the file's bytes, in base64)."""
+    listed = dict(INTEGRITY.findall(shipped['sw.js'].decode()))
+    wrong = []
+    for name, data in shipped.items():
+        if name == 'sw.js':
+            continue
+        expected = base64.b64encode(hashlib.sha256(data).digest()).decode()
+        if listed.get(name) != expected:
+            wrong.append(f'sw.js checks {name} against {listed.get(name)}, not {expected}')
+    if listed.get('./') != listed.get('index.html'):
+        wrong.append("sw.js checks './' against another hash than index.html")
+    return wrong
+
+
+def missing_window(shipped, inputs):
+    """The window's markup goes into the page, its places ahead of the page's
+    own sheet."""
+    missing = []
+    if (inputs / 'markup/window.html').read_bytes() not in shipped['index.html']:
+        missing.append("index.html lacks the window's markup")
+    css = (inputs / 'markup/window.css').read_bytes() + (inputs / 'web/calculator.css').read_bytes()
+    if shipped.get('calculator.css') != css:
+        missing.append("calculator.css is not the window's places followed by the page's sheet")
+    return missing
+
+
 def flip_last_byte(path):
     data = bytearray(path.read_bytes())
     data[-1] ^= 1  # the same length: a version made of sizes would not see it
@@ -88,6 +122,8 @@ def main():
             failures.append(f'two builds of the same files differ in version: {version}, {again}')
         worker = shipped['sw.js'].decode()
         failures += missing_references(shipped)
+        failures += wrong_integrity(shipped)
+        failures += missing_window(shipped, inputs)
         for name in ('index.html', 'taruk.js', 'taruk.wasm'):
             if name not in shipped:
                 failures.append(f'the site lacks {name}')
