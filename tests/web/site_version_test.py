@@ -143,6 +143,9 @@ def main():
             source.write_bytes(original)
             differs = [n for n in set(shipped) | set(new_shipped)
                        if n != 'sw.js' and shipped.get(n) != new_shipped.get(n)]
+            if source.name == 'sw.js.in' and new_version == version:
+                # The worker alone changed: a returning player must get it.
+                failures.append(f'sw.js.in changed but the version stayed {version}')
             if not differs:
                 continue  # not shipped (site.cmake, CMakeLists.txt, ...)
             changed_any = True
