@@ -17,7 +17,7 @@ import tempfile
 import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / 'tests' / 'web'))
-from browser import WORKED_EXAMPLE, Site, chromium  # noqa: E402
+from browser import WORKED_EXAMPLE, Site, chromium, load_until  # noqa: E402
 
 from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
@@ -51,17 +51,7 @@ document.addEventListener('click', (event) => {
 
 
 def load(driver, url):
-    driver.execute_cdp_cmd('Page.navigate', {'url': url})
-    end = time.monotonic() + 30
-    while time.monotonic() < end:
-        try:
-            ready = driver.execute_script(READY)
-        except Exception:  # the old page went away mid-call
-            ready = None
-        if ready is not None:
-            return ready
-        time.sleep(0.02)
-    raise RuntimeError(f'{url} never got ready')
+    return load_until(driver, url, READY)
 
 
 def main():

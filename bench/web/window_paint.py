@@ -15,10 +15,9 @@ usage: window_paint.py BASE_URL [RUNS]   (BASE_URL serves the site and empty.htm
 import pathlib
 import statistics
 import sys
-import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / 'tests' / 'web'))
-from browser import chromium  # noqa: E402
+from browser import chromium, load_until  # noqa: E402
 
 # From the document's start, every frame checks whether the window is whole;
 # the first such frame's time is kept.
@@ -46,17 +45,7 @@ return paint && window.windowWholeAt !== null ? Math.max(paint.startTime, window
 
 
 def load(driver, url):
-    driver.execute_cdp_cmd('Page.navigate', {'url': url})
-    end = time.monotonic() + 30
-    while time.monotonic() < end:
-        try:
-            painted = driver.execute_script(PAINTED)
-        except Exception:  # the old page went away mid-call
-            painted = None
-        if painted is not None:
-            return painted
-        time.sleep(0.02)
-    raise RuntimeError(f'{url} never showed its whole window')
+    return load_until(driver, url, PAINTED)
 
 
 def main():
