@@ -17,7 +17,8 @@ import tempfile
 import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / 'tests' / 'web'))
-from browser import WORKED_EXAMPLE, Site, chromium, load_until  # noqa: E402
+from browser import WORKED_EXAMPLE, Site, chromium  # noqa: E402
+from floor import against_floor  # noqa: E402
 
 from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
@@ -50,9 +51,6 @@ document.addEventListener('click', (event) => {
 """
 
 
-def load(driver, url):
-    return load_until(driver, url, READY)
-
 
 def main():
     site_dir = pathlib.Path(sys.argv[1])
@@ -63,24 +61,8 @@ def main():
     site = Site(folder)
     try:
         with chromium() as driver:
-            driver.execute_cdp_cmd('Network.enable', {})
-            driver.execute_cdp_cmd('Network.setCacheDisabled', {'cacheDisabled': True})
-            driver.execute_cdp_cmd('Network.setBypassServiceWorker', {'bypass': True})
-            driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': PROBE})
-            pages = {'empty page (floor)': site.url + 'empty.html', 'calculator': site.url}
-            times = {name: [] for name in pages}
-            for run in range(runs + 3):  # three warm-up rounds
-                for name, url in pages.items():
-                    ready = load(driver, url)
-                    if run >= 3:
-                        times[name].append(ready)
-            floor = statistics.median(times['empty page (floor)'])
-            print('| page | median of %d | min | max | vs floor |' % runs)
-            print('|---|---|---|---|---|')
-            for name, values in times.items():
-                median = statistics.median(values)
-                print(f'| {name} | {median:.1f} ms | {min(values):.1f} ms | {max(values):.1f} ms '
-                      f'| {median / floor:.2f}x |')
+            against_floor(driver, site.url + 'empty.html', ('calculator', site.url), PROBE, READY,
+                          runs, 'page')
 
             driver.execute_script(CLICK_PROBE)
             driver.execute_script(

@@ -13,11 +13,11 @@ usage: window_paint.py BASE_URL [RUNS]   (BASE_URL serves the site and empty.htm
 """
 
 import pathlib
-import statistics
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / 'tests' / 'web'))
-from browser import chromium, load_until  # noqa: E402
+from browser import chromium  # noqa: E402
+from floor import against_floor  # noqa: E402
 
 # From the document's start, every frame checks whether the window is whole;
 # the first such frame's time is kept.
@@ -44,33 +44,13 @@ return paint && window.windowWholeAt !== null ? Math.max(paint.startTime, window
 """
 
 
-def load(driver, url):
-    return load_until(driver, url, PAINTED)
-
 
 def main():
     base = sys.argv[1].rstrip('/') + '/'
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 20
     with chromium() as driver:
-        driver.execute_cdp_cmd('Network.enable', {})
-        driver.execute_cdp_cmd('Network.setCacheDisabled', {'cacheDisabled': True})
-        driver.execute_cdp_cmd('Network.setBypassServiceWorker', {'bypass': True})
-        driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': PROBE})
-        pages = {'empty page (floor)': base + 'empty.html', 'calculator, whole window': base}
-        times = {name: [] for name in pages}
-        for run in range(runs + 3):  # three warm-up rounds
-            for name, url in pages.items():
-                painted = load(driver, url)
-                if run >= 3:
-                    times[name].append(painted)
-    floor = statistics.median(times['empty page (floor)'])
-    print(f'| first paint | median of {runs} | min | max | vs floor |')
-    print('|---|---|---|---|---|')
-    for name, values in times.items():
-        median = statistics.median(values)
-        print(f'| {name} | {median:.1f} ms | {min(values):.1f} ms | {max(values):.1f} ms '
-              f'| {median / floor:.2f}x |')
-
+        against_floor(driver, base + 'empty.html', ('calculator, whole window', base), PROBE,
+                      PAINTED, runs, 'first paint')
 
 if __name__ == '__main__':
     main()

@@ -13,7 +13,6 @@ import socketserver
 import subprocess
 import tempfile
 import threading
-import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -175,19 +174,3 @@ def webkit(language='zh-CN'):
                 driver.quit()
         finally:
             service.stop()
-
-
-def load_until(driver, url, script, timeout=30):
-    """Navigates to `url` and returns the first value `script` gives that is
-    not null: a measurement's load, without waiting for the load event."""
-    driver.execute_cdp_cmd('Page.navigate', {'url': url})
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        try:
-            value = driver.execute_script(script)
-        except Exception:  # the old page went away mid-call
-            value = None
-        if value is not None:
-            return value
-        time.sleep(0.02)
-    raise RuntimeError(f'{url} did not get there in {timeout} s')
