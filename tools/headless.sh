@@ -23,7 +23,7 @@ start_warm_wineserver() {
     tools=$(dirname "${BASH_SOURCE[0]}")
     "$tools/wine-run.sh" wineboot >/dev/null 2>&1
     wineserver -w # until the one wineboot started has gone
-    WINEARCH=win32 wineserver -p >/dev/null 2>&1
+    wineserver -p >/dev/null 2>&1
     # The services start with the first program and live as long as the
     # server: start them here, not in the first program that is measured or
     # tested.

@@ -2,11 +2,12 @@
 # Makes docs/screenshot-windows.png: the Windows program under Wine after the
 # worked example (raw damage 5000, correction 1.2, bonuses 100, 50, 50, 100
 # and fruit 30, every counter 5, frenzy 20), typed with the keyboard alone
-# on a private Xvfb display with openbox. Needs a build (tools/windows.sh),
+# on a private Xvfb display with openbox. Needs a build (tools/windows.sh;
+# where 32-bit Wine cannot run, TARUK_WINDOWS_BUILD_DIR=build-windows-x64),
 # and xdotool and imagemagick besides the test packages.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${TARUK_WINDOWS_BUILD_DIR:-$root/build-windows}
+build=$(realpath -m "${TARUK_WINDOWS_BUILD_DIR:-$root/build-windows}")
 out=${1:-$root/docs/screenshot-windows.png}
 for tool in xdotool import openbox Xvfb; do
     command -v "$tool" >/dev/null || { echo "$0: $tool is missing" >&2; exit 1; }
@@ -14,8 +15,10 @@ done
 [ -f "$build/taruk-calculator.exe" ] || { echo "$0: build the program first" >&2; exit 1; }
 
 . "$root/tools/headless.sh"
+. "$root/tools/wine-choice.sh"
 trap stop_wine_desktop EXIT
-export WINEPREFIX=$build/wineprefix
+export WINEPREFIX=$build/wineprefix WINEARCH
+WINEARCH=$(wine_arch_of "$build/taruk-calculator.exe")
 start_wine_desktop
 LANG=zh_CN.UTF-8 LC_ALL= "$root/tools/wine-run.sh" "$build/taruk-calculator.exe" &
 

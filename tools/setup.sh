@@ -15,6 +15,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TARUK_BUILD_DIR:-$root/build}
 
+. "$root/tools/apt.sh"
+. "$root/tools/wine-choice.sh"
+
 # What the program needs to build and to show its Chinese text.
 base_packages=(cmake g++ make qt6-base-dev libgl-dev qt6-translations-l10n
                fonts-wqy-microhei fonts-arphic-uming)
@@ -23,10 +26,11 @@ package_packages=(dpkg-dev file lintian)
 # The Windows program, cross-compiled with mingw-w64; python3 writes its
 # release zip.
 windows_packages=(cmake make g++-mingw-w64-i686 python3)
-# Its tests, built from Debian's GoogleTest sources, run under 32-bit Wine on
-# Xvfb, with a window manager (without one Wine waits on every window it
-# closes), and clang-tidy checks its sources.
-windows_test_packages=(googletest wine wine32:i386 xvfb openbox fonts-arphic-uming
+# Its tests, built from Debian's GoogleTest sources, run under Wine on Xvfb,
+# with a window manager (without one Wine waits on every window it closes),
+# and clang-tidy checks its sources. 32-bit Wine comes in
+# install_windows_test_packages, where it can run.
+windows_test_packages=(googletest wine wine64 xvfb openbox fonts-arphic-uming
                        fonts-wqy-microhei file clang-tidy)
 
 # The web page, built with Debian's emscripten (its prebuilt system
@@ -38,45 +42,21 @@ web_packages=(cmake make emscripten libfast-float-dev python3)
 web_test_packages=(googletest nodejs chromium chromium-driver python3-selenium
                    fonts-wqy-microhei fonts-arphic-uming webkit2gtk-driver xvfb locales)
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then
-        "$@"
-    elif command -v sudo >/dev/null; then
-        sudo "$@"
-    else
-        echo "setup.sh: installing packages needs root; run as root or install sudo" >&2
-        exit 1
-    fi
-}
-
-# Installs the packages among the arguments that are not installed yet. apt's
-# progress goes to a log that is shown only when apt fails.
-install_missing() {
-    local missing=() p
-    for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-    done
-    [ ${#missing[@]} -gt 0 ] || return 0
-    echo "Installing: ${missing[*]}"
-    local log
-    log=$(mktemp "${TMPDIR:-/tmp}/taruk-apt.XXXXXX")
-    # env, not a plain assignment, so that sudo keeps the variable.
-    if ! { as_root env DEBIAN_FRONTEND=noninteractive apt-get update &&
-           as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-               "${missing[@]}"; } >"$log" 2>&1; then
-        cat "$log" >&2
-        echo "setup.sh: apt-get failed (log above, also in $log)" >&2
-        exit 1
-    fi
-    rm -f "$log"
-}
-
+# The shipped program is 32-bit: where this machine runs 32-bit programs, its
+# tests run under 32-bit Wine (wine32, an i386 package). Elsewhere, or where
+# wine32 cannot be installed, no i386 package is added, and the same sources
+# are built for x86_64 and tested under 64-bit Wine (tools/windows.sh).
 install_windows_test_packages() {
-    # wine32 is an i386 package.
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        as_root dpkg --add-architecture i386
-    fi
     install_missing "${windows_packages[@]}" "${windows_test_packages[@]}"
+    if [ "${TARUK_WINE_BITS:-}" != 64 ] && runs_32bit_programs "$root"; then
+        if ! dpkg --print-foreign-architectures | grep -qx i386; then
+            as_root dpkg --add-architecture i386
+            apt_lists_read=
+        fi
+        try_install wine32:i386 ||
+            echo "setup.sh: without wine32, the Windows tests run under 64-bit Wine" >&2
+    fi
+    [ -x "$wine32_loader" ] || install_missing g++-mingw-w64-x86-64
 }
 
 werror=OFF
@@ -112,7 +92,7 @@ run_tool_test() { # script, title
     log=$(mktemp "${TMPDIR:-/tmp}/taruk-$1.XXXXXX")
     echo "== $2"
     if "$root/tools/$1" test >"$log" 2>&1; then
-        grep -E '^Built|tests passed|Total Test time|PASSED|^[0-9]+ passed' "$log"
+        grep -E '^Built|^Windows tests:|tests passed|Total Test time|PASSED|^[0-9]+ passed' "$log"
         rm -f "$log"
     else
         cat "$log" >&2
@@ -165,7 +145,11 @@ test)
     # The CI workflow's check: action-validator from npm, at the version its
     # lock pins.
     command -v npm >/dev/null || install_missing nodejs npm
-    (cd "$root/tools/ci-lint" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+    if ! (cd "$root/tools/ci-lint" && npm ci --no-audit --no-fund --loglevel=error --fetch-retries=4 >/dev/null); then
+        echo "setup.sh: could not install the CI workflow's linter from the npm registry (npm's error above);" \
+            "behind a proxy that re-signs HTTPS, point NODE_EXTRA_CA_CERTS at its certificate" >&2
+        exit 1
+    fi
 
     export QT_QPA_PLATFORM=offscreen
     # A private runtime directory: Qt warns without one.

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Runs a Windows program under 32-bit Wine: the emulator ctest uses for the
-# cross-compiled tests. The prefix is $WINEPREFIX, or "wineprefix" in the build
-# directory that holds the program; it is made on first use (slow) and reused.
+# Runs a Windows program under Wine: the emulator ctest uses for the
+# cross-compiled tests. A 32-bit program (PE32) runs under 32-bit Wine, a
+# 64-bit one (PE32+) under 64-bit Wine; anything else, such as "wineboot",
+# under $WINEARCH's (win32 unless set). The prefix is $WINEPREFIX, or
+# "wineprefix" in the build directory that holds the program; it is made on
+# first use (slow) and reused.
 # Chinese text needs a CJK font, so the Windows faces the program asks for are
 # mapped to fonts Debian installs (fonts-arphic-uming, fonts-wqy-microhei);
 # with TARUK_WINE_FONT_ALIASES=no they are not, and the fonts go by their own
@@ -17,7 +20,11 @@ if [ -z "${WINEPREFIX:-}" ]; then
     done
     export WINEPREFIX=$dir/wineprefix
 fi
-export WINEARCH=win32
+. "$(dirname "${BASH_SOURCE[0]}")/wine-choice.sh"
+[ ! -f "$1" ] || WINEARCH=$(wine_arch_of "$1")
+export WINEARCH=${WINEARCH:-win32}
+wine=$(wine_loader_for "$WINEARCH")
+[ "$WINEARCH" = win32 ] || export WINELOADER=$wine
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer prompts: nothing here uses .NET or HTML.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
@@ -25,7 +32,7 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 make_prefix() {
     local tmp=$WINEPREFIX.new reg
     rm -rf "$tmp"
-    WINEPREFIX=$tmp wineboot --init >/dev/null 2>&1
+    WINEPREFIX=$tmp "$wine" wineboot --init >/dev/null 2>&1
     if [ "${TARUK_WINE_FONT_ALIASES:-yes}" = no ]; then
         WINEPREFIX=$tmp wineserver -w
         mv "$tmp" "$WINEPREFIX"
@@ -45,7 +52,7 @@ Windows Registry Editor Version 5.00
 "Microsoft YaHei"="WenQuanYi Micro Hei"
 "Microsoft YaHei UI"="WenQuanYi Micro Hei"
 REG
-    WINEPREFIX=$tmp wine regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1
+    WINEPREFIX=$tmp "$wine" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1
     rm -f "$reg"
     WINEPREFIX=$tmp wineserver -w
     mv "$tmp" "$WINEPREFIX"
@@ -59,4 +66,4 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     [ -f "$WINEPREFIX/system.reg" ] || make_prefix
     flock -u 9
 fi
-exec wine "$@"
+exec "$wine" "$@"
