@@ -1,9 +1,8 @@
 #include "core/Messages.h"
 #include "tests/qt/FormFixture.h"
 
-#include <QElapsedTimer>
-
 #include <algorithm>
+#include <ctime>
 
 using taruk::FieldId;
 
@@ -29,19 +28,19 @@ bool onlyFixedNotices(const std::vector<std::string> &notices)
 }
 
 // Whatever is pasted stays exactly as pasted, the program goes on, and
-// only the fixed notices answer.
+// only the fixed notices answer, in well under 10 s of processor time (not
+// wall time, which a loaded machine stretches).
 TEST_P(HostileInput, KeptAsPastedAndAnsweredWithFixedNotices)
 {
     const HostileCase &c = GetParam();
-    QElapsedTimer timer;
-    timer.start();
+    const std::clock_t start = std::clock();
     paste(c.field, c.content);
     EXPECT_TRUE(text(c.field) == c.content) << "length " << text(c.field).size();
     click("Command1");
     EXPECT_TRUE(text(c.field) == c.content);
     EXPECT_TRUE(onlyFixedNotices(notices()));
     EXPECT_TRUE(form.isVisible());
-    EXPECT_LT(timer.elapsed(), 10000);
+    EXPECT_LT(double(std::clock() - start) / CLOCKS_PER_SEC, 10.0);
 }
 
 QString repeated(const char *piece, int times)
