@@ -1,46 +1,21 @@
 #!/usr/bin/python3
 """Mutation testing of the wiring: plants one simple fault at a time in the
 shared behaviour rules (ui/form), the three windows' stores, notifiers and
-event glue, and the web site's versioning, rebuilds, runs the suite that
-covers the file, and says which faults no test caught.
+event glue, and the site's versioning, rebuilds, runs the suite that covers
+the file, and says which faults no test caught. docs/mutation.md has more.
 
     tools/mutate.py [options] TARGET...      TARGET: form qt win web site
-    tools/mutate.py --list TARGET...         the mutants, without running them
+    tools/mutate.py --list TARGET...         the mutants, nothing run
 
-Operators, applied one at a time:
-  C++ and JavaScript: delete a statement (also the one statement of a
-    one-line block, such as a lambda's); drop a condition (an `if` made
-    always or never true; one operand of && or || removed; a `!` removed);
-    negate a comparison (== and !=, < and >=, > and <=, === and !==).
-  CMake: delete a command; drop one argument, or one ${...} inside a quoted
-    argument.
-
-Mutation points are found by pattern in whatever the files hold now, so the
-script needs no change when code moves; for the windows' larger files only
-the functions named in TARGETS below are mutated. Each target first builds
-and runs its suite unchanged, and stops with an error if that fails.
-Every mutated file is restored afterwards, on failure and on Ctrl+C too; a
-copy of it waits in build-mutate-backup/ meanwhile, and a run killed outright
-restores it at its next start.
-
-Each mutant ends as KILLED (a test failed, or the suite timed out), SURVIVED
-(every test passed) or NO-BUILD (it did not compile). Survivors are listed
-with file:line and the mutation at the end, and written to --report.
-Exit status: 0 when every mutant ran (survivors included, unless
---fail-on-survivors), 2 on the script's own errors.
-
-Builds (configure them first; see docs/mutation.md):
-  form, qt: a native build, $TARUK_MUTATE_NATIVE (build-mut/);
-  win:      a mingw build with tests, $TARUK_MUTATE_WIN (build-mut-win/),
-            run under Wine on a private display;
-  web:      an emscripten build with tests, $TARUK_MUTATE_WASM
-            (build-mut-wasm/), the page's tests in headless Chromium;
-  site:     no build: tests/web/site_version_test.py runs site.cmake.
+A run works in a temporary git worktree of HEAD with the checkout's
+uncommitted changes, configures there the builds it needs, and removes it at
+the end: the checkout is never written to. Exit status 0 when every mutant
+ran (survivors or not), 2 on the script's own errors: an unchanged suite
+that fails, a file or function of TARGETS that is gone.
 """
 
 import argparse
 import dataclasses
-import fcntl
 import fnmatch
 import glob
 import os
@@ -51,27 +26,41 @@ import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-BACKUP = ROOT / 'build-mutate-backup'
 
-# A suite per target: the files it covers, how to build and test them.
-# `functions` limits a file to the bodies of the functions whose names match
-# (a regular expression searched in the line that starts the definition).
-WIN_SUITE = ('. tools/headless.sh && export WINEPREFIX={win}/wineprefix '
+# How each kind of build is configured in the worktree (Debug compiles
+# fastest). The Windows tests run the 32-bit program where this machine
+# runs 32-bit programs, else an x86_64 build under 64-bit Wine.
+CONFIGURE = {
+    'native': 'cmake -S . -B {build} -DCMAKE_BUILD_TYPE=Debug -DTARUK_BUILD_BENCHMARKS=OFF',
+    'win': '. tools/wine-choice.sh && choose_wine . '
+           '&& cpu=$([ "$wine_bits" = 32 ] && echo i686 || echo x86_64) '
+           '&& cmake -S . -B {build} -DCMAKE_TOOLCHAIN_FILE=$PWD/cmake/$cpu-w64-mingw32.cmake '
+           '-DCMAKE_BUILD_TYPE=MinSizeRel -DTARUK_BUILD_TESTS=ON',
+    'wasm': 'EM_FROZEN_CACHE=1 cmake -S . -B {build} '
+            '-DCMAKE_TOOLCHAIN_FILE=$PWD/cmake/wasm32-emscripten.cmake '
+            '-DCMAKE_BUILD_TYPE=MinSizeRel -DTARUK_BUILD_TESTS=ON -DTARUK_WEB_SITE_DIR={build}/site',
+}
+WIN_SUITE = ('. tools/headless.sh && . tools/wine-choice.sh && export WINEPREFIX={build}/wineprefix '
+             'WINEARCH=$(wine_arch_of {build}/tests/win/win_tests.exe) '
              '&& trap stop_wine_desktop EXIT && start_wine_desktop '
-             '&& cd {win} && ctest --output-on-failure '
+             '&& cd {build} && ctest --output-on-failure '
              '-R "^(win_window|win_scenarios|win_system_texts_C)$"')
+# A suite per target: the files it mutates (every pattern must match), the
+# build it needs, how to build and test. `functions` limits a file to the
+# bodies of the functions whose first line matches.
 TARGETS = {
     'form': {
         'files': ['ui/form/*.cpp', 'ui/form/*.h'],
-        # The scenarios are test data; the layout and font lists are data that
-        # the compiler checks.
+        # The layout and the font lists are data that the compiler checks.
         'exclude': ['ui/form/FormLayout.h', 'ui/form/PhoneLayout.h', 'ui/form/FontFaces.h'],
-        'build': 'cmake --build {native} --target core_tests',
+        'build': 'native',
+        'make': 'cmake --build {build} --target core_tests',
         # Without the core's long property tests: ui/form cannot change them.
-        'test': ['{native}/tests/core_tests --gtest_brief=1 '
+        'test': ['{build}/tests/core_tests --gtest_brief=1 '
                  '--gtest_filter=-FormatAgainstPrintf.*:RoundTrip.*'],
         'timeout': 300,
     },
@@ -79,11 +68,12 @@ TARGETS = {
         'files': ['ui/qt/WidgetFieldStore.cpp', 'ui/qt/MessageBoxNotifier.cpp',
                   'ui/qt/CalculatorForm.cpp', 'ui/qt/TextBox.cpp', 'ui/qt/CommandButton.cpp'],
         'functions': {'ui/qt/CalculatorForm.cpp': r'CalculatorForm::(CalculatorForm|connectControls)\b'},
-        'build': 'cmake --build {native} --target ui_tests',
-        'test': ['env LANG=C LC_ALL=C {native}/tests/qt/ui_tests --gtest_brief=1 '
-                 '--gtest_filter=-DecimalComma.*',
-                 'env LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 {native}/tests/qt/ui_tests '
-                 '--gtest_brief=1 --gtest_filter=DecimalComma.*'],
+        'build': 'native',
+        'make': 'cmake --build {build} --target ui_tests',
+        'test': ['env QT_QPA_PLATFORM=offscreen LANG=C LC_ALL=C {build}/tests/qt/ui_tests '
+                 '--gtest_brief=1 --gtest_filter=-DecimalComma.*',
+                 'env QT_QPA_PLATFORM=offscreen LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 '
+                 '{build}/tests/qt/ui_tests --gtest_brief=1 --gtest_filter=DecimalComma.*'],
         'timeout': 600,
     },
     'win': {
@@ -92,22 +82,24 @@ TARGETS = {
                   'ui/win/TextBoxSubclass.cpp', 'ui/win/ButtonSubclass.cpp'],
         'functions': {'ui/win/CalculatorForm.cpp':
                       r'CalculatorForm::(onCommand|preTranslateMessage|buttonOf)\b'},
-        'build': 'cmake --build {win} --target win_tests',
+        'build': 'win',
+        'make': 'cmake --build {build} --target win_tests',
         'test': [WIN_SUITE],
         'timeout': 900,
         'sample': 8,
     },
     'web': {
         'files': ['ui/web/InputFieldStore.cpp', 'ui/web/DialogNotifier.cpp',
-                  'ui/web/CalculatorPage.cpp', 'ui/web/*.js', 'ui/web/*/*.js', 'app/web/sw.js.in'],
-        # In the page's scripts: the notice, the call queue's methods and the listeners
-        # that call the module.
+                  'ui/web/CalculatorPage.cpp', 'ui/web/*.js', 'app/web/sw.js.in'],
+        # In the page's scripts: the notice, the call queue's methods and the
+        # listeners that call the module.
         'functions': {
             'ui/web/*.js': r'\bshowNotice\(|^\s*(async\s+)?#?(send|report|queue|drain|replaceModule)\(|'
                            r"addEventListener\('(click|input|composition\w*|keydown)'",
         },
-        'build': 'cmake --build {wasm} --target taruk_site scenario_export',
-        'test': ['cd {wasm} && ctest --output-on-failure -R "^web_page$"'],
+        'build': 'wasm',
+        'make': 'cmake --build {build} --target taruk_site scenario_export',
+        'test': ['cd {build} && ctest --output-on-failure -R "^web_page$"'],
         'timeout': 1200,
         'sample': 8,
     },
@@ -122,12 +114,12 @@ TARGETS = {
 
 class Fatal(Exception):
     """The script's own failure: a broken baseline, a pattern that no longer
-    finds anything, a build directory that is missing."""
+    finds anything, a build that cannot be configured."""
 
 
 @dataclasses.dataclass
 class Mutant:
-    path: str  # relative to ROOT
+    path: str  # relative to the tree
     line: int  # 1-based
     operator: str
     before: str
@@ -140,32 +132,22 @@ class Mutant:
 
 # ---------------------------------------------------------------- scanning
 
+QUOTES = {'js': '"\'`', 'cpp': '"\'', 'cmake': '"'}
+
 
 def mask(code, lang):
-    """`code` with the insides of string and character literals blanked,
-    the same length, so that operators are never found inside a text."""
-    quotes = {'js': '"\'`', 'cpp': '"\'', 'cmake': '"'}[lang]
-    out = []
-    quote = None
-    escaped = False
-    for c in code:
-        if quote:
-            if escaped:
-                escaped = False
-                out.append('_')
-            elif c == '\\':
-                escaped = True
-                out.append('_')
-            elif c == quote:
-                quote = None
-                out.append(c)
-            else:
-                out.append('_')
-        else:
-            if c in quotes:
-                quote = c
-            out.append(c)
-    return ''.join(out)
+    """`code` with the insides of its string and character literals (and of
+    CMake's bracket arguments) blanked, the same length, so that no operator
+    is found inside a text. A literal left open runs to the end."""
+    literal = rf'(?P<q>[{QUOTES[lang]}])(?:\\.|(?!(?P=q))[^\\])*(?:(?P=q)|$)'
+    if lang == 'cmake':
+        literal = r'\[(?P<eq>=*)\[.*?\](?P=eq)\]|' + literal
+
+    def blank(match):
+        text = match.group(0)
+        closed = len(text) > 1 and text[-1] in (text[0], ']')
+        return text[0] + '_' * (len(text) - 1 - closed) + text[-1] * closed
+    return re.sub(literal, blank, code, flags=re.S)
 
 
 def code_of(line, lang):
@@ -408,13 +390,9 @@ def cmake_arguments(masked, start, end):
 
 def cmake_mutants(path, text):
     found = []
-    # Character offsets of each line's start, to report line numbers.
-    starts = [0]
-    for line in text.split('\n'):
-        starts.append(starts[-1] + len(line) + 1)
 
     def line_of(offset):
-        return next(n for n in range(len(starts)) if starts[n + 1] > offset) + 1
+        return text.count('\n', 0, offset) + 1
 
     masked = mask(text, 'cmake')
     masked = re.sub(r'#[^\n]*', lambda m: ' ' * len(m.group(0)), masked)
@@ -455,42 +433,68 @@ def language(path):
     return 'cpp'
 
 
-def mutants_of(path, pattern):
-    text = (ROOT / path).read_text(encoding='utf-8')
+def mutants_of(tree, path, pattern):
+    text = (tree / path).read_text(encoding='utf-8')
     lang = language(path)
     if lang == 'cmake':
         return cmake_mutants(path, text)
-    only = None
-    if pattern:
-        only = function_lines(text.split('\n'), pattern, lang)
+    only = function_lines(text.split('\n'), pattern, lang) if pattern else None
     unique = {}
     for mutant in code_mutants(path, text, lang, only):
         unique.setdefault(mutant.text, mutant)
     return list(unique.values())
 
 
-def functions_for(name, path):
-    for pattern, functions in TARGETS[name].get('functions', {}).items():
-        if fnmatch.fnmatch(path, pattern):
-            return pattern, functions
-    return None, None
-
-
-def target_files(name):
+def plan(tree, name):
+    """Every mutant of the target in `tree`; Fatal when one of its file
+    patterns matches nothing or one of its functions is not found."""
     target = TARGETS[name]
-    paths = []
+    found = []
+    functions_seen = set()
     for pattern in target['files']:
-        matched = sorted(glob.glob(pattern, root_dir=ROOT))
-        if not matched and '*' not in pattern:
-            raise Fatal(f'{name}: {pattern} does not exist: update TARGETS in {__file__}')
-        paths += [p for p in matched
-                  if not any(fnmatch.fnmatch(p, x) for x in target.get('exclude', []))]
-    if not paths:
-        raise Fatal(f'{name}: no file matches {target["files"]}')
-    return paths
+        paths = [p for p in sorted(glob.glob(pattern, root_dir=tree))
+                 if not any(fnmatch.fnmatch(p, x) for x in target.get('exclude', []))]
+        if not paths:
+            raise Fatal(f'{name}: no file matches {pattern}: update TARGETS in {__file__}')
+        for path in paths:
+            key = next((k for k in target.get('functions', {}) if fnmatch.fnmatch(path, k)), None)
+            mutants = mutants_of(tree, path, target['functions'][key] if key else None)
+            if mutants:
+                functions_seen.add(key)
+            found += mutants
+    for key, functions in target.get('functions', {}).items():
+        if key not in functions_seen:
+            raise Fatal(f'{name}: no function {functions!r} in {key}: update TARGETS in {__file__}')
+    return found
 
 
 # ---------------------------------------------------------------- running
+
+
+def git(*args, **kwargs):
+    return subprocess.run(['git', '-C', str(ROOT), *args], check=True, capture_output=True,
+                          **kwargs).stdout
+
+
+def make_worktree(folder):
+    """A worktree of HEAD at `folder` with the checkout's uncommitted changes:
+    the tracked files as they are now, and the untracked ones git does not
+    ignore."""
+    git('worktree', 'add', '--detach', '--quiet', str(folder), 'HEAD')
+    changes = git('diff', '--binary', 'HEAD')
+    if changes:
+        subprocess.run(['git', '-C', str(folder), 'apply', '--binary', '--whitespace=nowarn'],
+                       input=changes, check=True, capture_output=True)
+    for name in git('ls-files', '-z', '--others', '--exclude-standard').decode().split('\0'):
+        if name:
+            (folder / name).parent.mkdir(parents=True, exist_ok=True)
+            shutil.copy2(ROOT / name, folder / name)
+
+
+def remove_worktree(folder):
+    subprocess.run(['git', '-C', str(ROOT), 'worktree', 'remove', '--force', str(folder)],
+                   capture_output=True)
+    shutil.rmtree(folder, ignore_errors=True)
 
 
 class Interrupted(Exception):
@@ -501,13 +505,13 @@ def on_signal(number, _frame):
     raise Interrupted(signal.Signals(number).name)
 
 
-def run(command, dirs, timeout, log):
-    """Runs a shell command in its own process group; True when it passed,
-    False when it failed, None when it ran out of time."""
-    command = command.format(**dirs)
+def run(command, tree, build, timeout, log):
+    """Runs a shell command in the worktree in its own process group; True
+    when it passed, False when it failed, None when it ran out of time."""
+    command = command.format(build=build)
     log.write(f'$ {command}\n')
     log.flush()
-    process = subprocess.Popen(['nice', 'bash', '-c', command], cwd=ROOT, stdout=log,
+    process = subprocess.Popen(['nice', 'bash', '-c', command], cwd=tree, stdout=log,
                                stderr=subprocess.STDOUT, start_new_session=True)
     try:
         return process.wait(timeout=timeout) == 0
@@ -523,105 +527,56 @@ def run(command, dirs, timeout, log):
                 process.wait()
 
 
-def suite(target, dirs, log, test_timeout=None):
+def suite(target, tree, build, log, test_timeout=None):
     """'passed', 'failed', 'timeout' or 'nobuild'; the seconds the tests took."""
-    if target['build']:
-        built = run(target['build'], dirs, target['timeout'], log)
-        if built is None:
-            return 'timeout', 0
+    if target.get('make'):
+        built = run(target['make'], tree, build, target['timeout'], log)
         if not built:
-            return 'nobuild', 0
+            return ('nobuild' if built is False else 'timeout'), 0
     started = time.monotonic()
     deadline = started + (test_timeout or target['timeout'])
     for command in target['test']:
         left = deadline - time.monotonic()
-        passed = run(command, dirs, max(left, 1), log) if left > 0 else None
-        if passed is None:
-            return 'timeout', 0
+        passed = run(command, tree, build, max(left, 1), log) if left > 0 else None
         if not passed:
-            return 'failed', 0
+            return ('failed' if passed is False else 'timeout'), 0
     return 'passed', time.monotonic() - started
 
 
-class signals_held:
-    """Ctrl+C waits while a file is being written or restored."""
-
-    def __enter__(self):
-        signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGINT, signal.SIGTERM})
-
-    def __exit__(self, *_):
-        signal.pthread_sigmask(signal.SIG_UNBLOCK, {signal.SIGINT, signal.SIGTERM})
-
-
-# Runs that may not overlap: every build compiles ui/form, so a form run
-# excludes all others; the web build runs site.cmake. Others (qt and win,
-# say) may run side by side.
-PAIRED = {'site': {'web'}, 'web': {'site'}}
-
-
-def lock_targets(names):
-    """Locks the targets for this process's life, then puts back what a
-    killed run of them left mutated."""
-    folder = ROOT / 'build-mutate-locks'
-    folder.mkdir(exist_ok=True)
-
-    def take(lock_name, mode, what):
-        lock = os.open(folder / lock_name, os.O_RDWR | os.O_CREAT)
-        try:
-            fcntl.flock(lock, mode | fcntl.LOCK_NB)
-        except OSError:
-            raise Fatal(f'a mutation run of {what} is going on in this checkout') from None
-
-    take('every-target', fcntl.LOCK_EX if 'form' in names else fcntl.LOCK_SH,
-         'form' if 'form' not in names else 'some target')
-    wanted = set(names)
-    for name in names:
-        wanted |= PAIRED.get(name, set())
-    for name in sorted(wanted):
-        take(name, fcntl.LOCK_EX, name)
-        restore_backups(name)
-
-
-def restore_backups(name):
-    """Puts back files a run killed outright left mutated."""
-    folder = BACKUP / name
-    if not folder.exists():
-        return
-    for copy in sorted(p for p in folder.rglob('*') if p.is_file()):
-        original = ROOT / copy.relative_to(folder)
-        shutil.copyfile(copy, original)
-        print(f'mutate: restored {original.relative_to(ROOT)} from an interrupted run',
-              file=sys.stderr)
-    shutil.rmtree(folder)
-
-
-def apply(name, mutant):
-    """Writes the mutant; returns the function that restores the file."""
-    original = ROOT / mutant.path
-    saved = original.read_bytes()
-    copy = BACKUP / name / mutant.path
-    copy.parent.mkdir(parents=True, exist_ok=True)
-    copy.write_bytes(saved)
-    original.write_text(mutant.text, encoding='utf-8')
-
-    def restore():
-        original.write_bytes(saved)
-        shutil.rmtree(BACKUP / name, ignore_errors=True)
-    return restore
-
-
-def build_dirs(args):
-    dirs = {'native': args.native, 'win': args.win, 'wasm': args.wasm}
-    return {k: str(pathlib.Path(v).resolve()) for k, v in dirs.items()}
-
-
-def needed_dir(name, dirs):
+def mutate(tree, name, chosen, log, args):
+    """Runs the target's mutants in `tree`; yields (verdict, mutant)."""
     target = TARGETS[name]
-    for key in ('native', 'win', 'wasm'):
-        used = '{' + key + '}'
-        if used in (target['build'] or '') or any(used in t for t in target['test']):
-            if not (pathlib.Path(dirs[key]) / 'CMakeCache.txt').exists():
-                raise Fatal(f'{name}: {dirs[key]} is not a configured build (docs/mutation.md)')
+    build = tree / f'build-{target["build"]}' if target['build'] else tree
+    if target['build'] and not (build / 'CMakeCache.txt').exists():
+        log.write(f'=== configuring {build}\n')
+        if not run(CONFIGURE[target['build']], tree, build, 600, log):
+            raise Fatal(f'{name}: cannot configure {build}; see {args.log}')
+    started = time.monotonic()
+    log.write(f'=== {name}: baseline\n')
+    baseline, tested = suite(target, tree, build, log)
+    if baseline != 'passed':
+        raise Fatal(f'{name}: the unchanged suite {baseline}; see {args.log}')
+    # A mutant that loops for ever is caught by its time: several times the
+    # unchanged tests', as the machine may be busy.
+    test_timeout = args.timeout or min(target['timeout'], max(60, 5 * tested))
+    print(f'{name}: baseline passed in {time.monotonic() - started:.0f} s (tests {tested:.0f} s); '
+          f'{len(chosen)} mutants, each tested for at most {test_timeout:.0f} s')
+    for number, mutant in enumerate(chosen, 1):
+        log.write(f'=== {name} {number}: {mutant.label()}\n')
+        started = time.monotonic()
+        file = tree / mutant.path
+        original = file.read_bytes()
+        file.write_text(mutant.text, encoding='utf-8')
+        try:
+            outcome, _ = suite(target, tree, build, log, test_timeout)
+        finally:
+            file.write_bytes(original)
+        verdict = {'passed': 'SURVIVED', 'failed': 'KILLED', 'timeout': 'KILLED',
+                   'nobuild': 'NO-BUILD'}[outcome]
+        note = ' (timed out)' if outcome == 'timeout' else ''
+        print(f'[{name} {number}/{len(chosen)}] {verdict:8} {mutant.label()}{note} '
+              f'({time.monotonic() - started:.0f} s)')
+        yield verdict, mutant
 
 
 def main():
@@ -636,107 +591,53 @@ def main():
     parser.add_argument('--only', help='only mutants whose label matches this regex')
     parser.add_argument('--timeout', type=int, help="seconds a mutant's tests may take (default: "
                         "five times the unchanged tests', at least 60)")
-    parser.add_argument('--native', default=os.environ.get('TARUK_MUTATE_NATIVE', ROOT / 'build-mut'))
-    parser.add_argument('--win', default=os.environ.get('TARUK_MUTATE_WIN', ROOT / 'build-mut-win'))
-    parser.add_argument('--wasm', default=os.environ.get('TARUK_MUTATE_WASM', ROOT / 'build-mut-wasm'))
     parser.add_argument('--log', default=ROOT / 'build-mut' / 'mutate.log',
                         help='build and test output (default build-mut/mutate.log)')
-    parser.add_argument('--report', help='also write the results to this file')
-    parser.add_argument('--fail-on-survivors', action='store_true')
     args = parser.parse_args()
     sys.stdout.reconfigure(line_buffering=True)
-
     signal.signal(signal.SIGINT, on_signal)
     signal.signal(signal.SIGTERM, on_signal)
-    # Two runs of one target would restore each other's files. A listing only
-    # reads, but may then see a file another run has mutated.
-    if not args.list:
-        lock_targets(args.targets)
-    dirs = build_dirs(args)
 
-    plan = []
-    for name in args.targets:
-        chosen = []
-        matched = set()
-        for path in target_files(name):
-            key, functions = functions_for(name, path)
-            found = mutants_of(path, functions)
-            if found:
-                matched.add(key)
-            chosen += found
-        for key, functions in TARGETS[name].get('functions', {}).items():
-            if key not in matched:
-                raise Fatal(f'{name}: no function {functions!r} in {key}: update TARGETS in '
-                            f'{__file__}')
-        if args.only:
-            chosen = [m for m in chosen if re.search(args.only, m.label())]
-        limit = None if args.all else args.sample or TARGETS[name].get('sample')
-        if limit is not None and len(chosen) > limit:
-            total = len(chosen)
-            chosen = sorted(random.Random(args.seed).sample(chosen, limit),
-                            key=lambda m: (m.path, m.line))
-            print(f'{name}: a sample of {limit} of {total} mutants (seed {args.seed})')
-        if not chosen:
-            raise Fatal(f'{name}: no mutant found')
-        plan.append((name, chosen))
+    tree = ROOT if args.list else pathlib.Path(tempfile.mkdtemp(prefix='taruk-mutate-'))
+    try:
+        if not args.list:
+            make_worktree(tree)
+        plans = []
+        for name in args.targets:
+            chosen = plan(tree, name)
+            if args.only:
+                chosen = [m for m in chosen if re.search(args.only, m.label())]
+            limit = None if args.all else args.sample or TARGETS[name].get('sample')
+            if limit is not None and len(chosen) > limit:
+                print(f'{name}: a sample of {limit} of {len(chosen)} mutants (seed {args.seed})')
+                chosen = sorted(random.Random(args.seed).sample(chosen, limit),
+                                key=lambda m: (m.path, m.line))
+            if not chosen:
+                raise Fatal(f'{name}: no mutant found')
+            plans.append((name, chosen))
+        if args.list:
+            for name, chosen in plans:
+                print('\n'.join(f'{name}  {mutant.label()}' for mutant in chosen))
+            return 0
 
-    if args.list:
-        for name, chosen in plan:
-            for mutant in chosen:
-                print(f'{name}  {mutant.label()}')
-        return 0
+        pathlib.Path(args.log).parent.mkdir(parents=True, exist_ok=True)
+        results = []
+        with open(args.log, 'w', encoding='utf-8') as log:
+            for name, chosen in plans:
+                results += [(name, *result) for result in mutate(tree, name, chosen, log, args)]
+    finally:
+        if not args.list:
+            remove_worktree(tree)
 
-    log_path = pathlib.Path(args.log)
-    log_path.parent.mkdir(parents=True, exist_ok=True)
-    results = []
-    with open(log_path, 'w', encoding='utf-8') as log:
-        for name, chosen in plan:
-            target = TARGETS[name]
-            needed_dir(name, dirs)
-            started = time.monotonic()
-            log.write(f'=== {name}: baseline\n')
-            baseline, tested = suite(target, dirs, log)
-            if baseline != 'passed':
-                raise Fatal(f'{name}: the unchanged suite {baseline}; see {log_path}')
-            # A mutant that loops forever is caught by its time: several times
-            # the unchanged tests', as the machine may be busy.
-            test_timeout = args.timeout or min(target['timeout'], max(60, 5 * tested))
-            spent = time.monotonic() - started
-            print(f'{name}: baseline passed in {spent:.0f} s (tests {tested:.0f} s); '
-                  f'{len(chosen)} mutants, each tested for at most {test_timeout:.0f} s')
-            for number, mutant in enumerate(chosen, 1):
-                log.write(f'=== {name} {number}: {mutant.label()}\n')
-                started = time.monotonic()
-                with signals_held():
-                    restore = apply(name, mutant)
-                try:
-                    outcome, _ = suite(target, dirs, log, test_timeout)
-                finally:
-                    with signals_held():
-                        restore()
-                verdict = {'passed': 'SURVIVED', 'failed': 'KILLED', 'timeout': 'KILLED',
-                           'nobuild': 'NO-BUILD'}[outcome]
-                note = ' (timed out)' if outcome == 'timeout' else ''
-                print(f'[{name} {number}/{len(chosen)}] {verdict:8} {mutant.label()}{note} '
-                      f'({time.monotonic() - started:.0f} s)', flush=True)
-                results.append((name, verdict, mutant))
-            # The build directory back to the unchanged sources.
-            if target['build']:
-                run(target['build'], dirs, target['timeout'], log)
-
-    lines = []
-    for name, _ in plan:
-        mine = [r for r in results if r[0] == name]
-        counts = {v: sum(1 for r in mine if r[1] == v) for v in ('KILLED', 'SURVIVED', 'NO-BUILD')}
-        lines.append(f'{name}: {len(mine)} mutants: {counts["KILLED"]} killed, '
-                     f'{counts["SURVIVED"]} survived, {counts["NO-BUILD"]} did not build')
-    survivors = [r for r in results if r[1] == 'SURVIVED']
-    lines.append(f'{len(survivors)} survivors' + (':' if survivors else ''))
-    lines += [f'  {name}  {mutant.label()}' for name, _, mutant in survivors]
-    print('\n'.join(lines))
-    if args.report:
-        pathlib.Path(args.report).write_text('\n'.join(lines) + '\n', encoding='utf-8')
-    return 1 if survivors and args.fail_on_survivors else 0
+    for name, _ in plans:
+        verdicts = [verdict for n, verdict, _ in results if n == name]
+        print(f'{name}: {len(verdicts)} mutants: {verdicts.count("KILLED")} killed, '
+              f'{verdicts.count("SURVIVED")} survived, {verdicts.count("NO-BUILD")} did not build')
+    survivors = [(name, mutant) for name, verdict, mutant in results if verdict == 'SURVIVED']
+    print(f'{len(survivors)} survivors' + (':' if survivors else ''))
+    for name, mutant in survivors:
+        print(f'  {name}  {mutant.label()}')
+    return 0
 
 
 if __name__ == '__main__':
@@ -746,5 +647,5 @@ if __name__ == '__main__':
         print(f'mutate: {error}', file=sys.stderr)
         sys.exit(2)
     except Interrupted as interruption:
-        print(f'mutate: interrupted ({interruption}); every file restored', file=sys.stderr)
+        print(f'mutate: interrupted ({interruption}); the worktree is removed', file=sys.stderr)
         sys.exit(2)

@@ -42,7 +42,10 @@ build_for i686 "$build"
 exe=$build/taruk-calculator.exe
 [ -f "$exe" ] || { echo "$exe was not built" >&2; exit 1; }
 echo "Built $exe ($(stat -c %s "$exe") bytes)"
-zip=$(compgen -G "$build/taruk-calculator-*-win32.zip") || { echo "the release zip was not built" >&2; exit 1; }
+# This version's: a zip of an earlier one may still lie beside it.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+zip=$build/taruk-calculator-$version-win32.zip
+[ -f "$zip" ] || { echo "$zip was not built" >&2; exit 1; }
 echo "Built $zip ($(stat -c %s "$zip") bytes)"
 [ "$mode" = test ] || exit 0
 

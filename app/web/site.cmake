@@ -18,49 +18,33 @@ file(READ ${WEB}/calculator.css _page_css)
 file(WRITE ${SITE}/calculator.css "${_window_css}${_page_css}")
 file(COPY_FILE ${ICON} ${SITE}/icon.svg)
 
-# Subresource integrity wants the digest in base64, and CMake writes hex:
-# three bytes (six hex digits) at a time become four characters.
-function(hex_to_base64 hex out)
-    set(_alphabet "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
-    string(LENGTH "${hex}" _length)
-    set(_result "")
-    set(_at 0)
-    while(_at LESS _length)
-        string(SUBSTRING "${hex}" ${_at} 6 _chunk)
-        string(LENGTH "${_chunk}" _digits)
-        string(SUBSTRING "${_chunk}000000" 0 6 _padded)
-        math(EXPR _value "0x${_padded}")
-        # 6 hex digits give 4 characters, 4 give 3 and 2 give 2, then '='.
-        math(EXPR _characters "${_digits} * 2 / 3 + 1")
-        foreach(_shift 18 12 6 0)
-            if(_characters GREATER 0)
-                math(EXPR _index "(${_value} >> ${_shift}) & 63")
-                string(SUBSTRING "${_alphabet}" ${_index} 1 _character)
-                string(APPEND _result "${_character}")
-            else()
-                string(APPEND _result "=")
-            endif()
-            math(EXPR _characters "${_characters} - 1")
-        endforeach()
-        math(EXPR _at "${_at} + 6")
-    endwhile()
-    set(${out} "${_result}" PARENT_SCOPE)
-endfunction()
-
 file(GLOB _files RELATIVE ${SITE} ${SITE}/*)
 list(SORT _files)
 file(SHA256 ${APP}/sw.js.in _all)
-set(TARUK_SITE_FILES "")
+set(_hashes)
 foreach(_file IN LISTS _files)
     file(SHA256 ${SITE}/${_file} _hash)
     string(APPEND _all "\n${_file} ${_hash}")
-    hex_to_base64(${_hash} _base64)
+    list(APPEND _hashes ${_hash})
+endforeach()
+# Subresource integrity wants each digest in base64, which CMake does not
+# write: python3 turns the hex digests into base64, one a line.
+find_program(_python python3 REQUIRED)
+execute_process(COMMAND ${_python} -c [=[
+import base64, sys
+for digest in sys.argv[1:]:
+    print(base64.b64encode(bytes.fromhex(digest)).decode())
+]=] ${_hashes} OUTPUT_VARIABLE _base64 OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "\n" ";" _base64 "${_base64}")
+set(TARUK_SITE_FILES "")
+foreach(_file _digest IN ZIP_LISTS _files _base64)
     # The page itself is stored under its folder's address too, the one a
     # visitor opens.
     if(_file STREQUAL "index.html")
-        string(APPEND TARUK_SITE_FILES "\n  ['./', 'sha256-${_base64}'],")
+        string(APPEND TARUK_SITE_FILES "\n  ['./', 'sha256-${_digest}'],")
     endif()
-    string(APPEND TARUK_SITE_FILES "\n  ['${_file}', 'sha256-${_base64}'],")
+    string(APPEND TARUK_SITE_FILES "\n  ['${_file}', 'sha256-${_digest}'],")
 endforeach()
 string(SHA256 _version "${_all}")
 string(SUBSTRING ${_version} 0 16 TARUK_SITE_VERSION)

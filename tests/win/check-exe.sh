@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Checks the built Windows program: a 32-bit GUI executable under 1 MB that
 # imports only DLLs every Windows has, with ASLR and DEP, icon, manifest and
-# version.
+# the project's version (passed by CMake) as file and product version.
 set -euo pipefail
 exe=$1
+version=$2
 objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
 fail() { echo "$exe: $*" >&2; exit 1; }
 
@@ -34,9 +35,18 @@ for text in 'Microsoft.Windows.Common-Controls' 'PerMonitorV2' 'true/pm' \
             '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a' '35138b9a-5d96-4fbd-8e2d-a2440225f93a'; do
     grep -qaF "$text" "$rsrc" || fail "manifest lacks $text"
 done
-# Version strings are UTF-16: "1.00" and the Chinese (PRC), Unicode block.
-LC_ALL=C grep -qaP '1\x00\.\x000\x000\x00' "$rsrc" || fail "no version 1.00"
-LC_ALL=C grep -qaP '0\x008\x000\x004\x000\x004\x00B\x000\x00' "$rsrc" || fail "no 080404B0 block"
+# Version strings are UTF-16: the version, and the Chinese (PRC), Unicode block.
+utf16() { sed 's/[.]/\\./g; s/[^\\]/&\\x00/g' <<<"$1"; }
+LC_ALL=C grep -qaP "$(utf16 "$version")" "$rsrc" || fail "no version $version"
+LC_ALL=C grep -qaP "$(utf16 080404B0)" "$rsrc" || fail "no 080404B0 block"
+# The numbers after the fixed part's signature (0xFEEF04BD): file, then product
+# version, each as minor, major, tweak, patch in 16 bits ("1.01" is 1, 1, 0, 0).
+IFS=. read -r major minor patch tweak <<<"$version"
+numbers="$((10#${minor:-0})) $((10#$major)) $((10#${tweak:-0})) $((10#${patch:-0}))"
+at=$(LC_ALL=C grep -obaP '\xbd\x04\xef\xfe' "$rsrc" | head -1 | cut -d: -f1)
+[ -n "$at" ] || fail "no fixed version information"
+found=$(od -An -tu2 -j $((at + 8)) -N 16 "$rsrc" | xargs)
+[ "$found" = "$numbers $numbers" ] || fail "version numbers $found, not $numbers twice for $version"
 # The icon: its 256-pixel image is stored as PNG.
 LC_ALL=C grep -qaP '\x89PNG' "$rsrc" || fail "no icon"
-echo "$exe: PE32 GUI, $size bytes, ASLR and DEP, imports ${dlls[*]}"
+echo "$exe: PE32 GUI, $size bytes, ASLR and DEP, version $version, imports ${dlls[*]}"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Windows release zip: exactly the program, the Chinese guide and
 # the licence, with the guide in UTF-8 with a BOM and CRLF line ends, as
-# Notepad on any Windows shows it.
+# Notepad on any Windows shows it, saying the version the zip is named after,
+# and plain text: no markdown left of its source.
 set -euo pipefail
 # The guide's name is UTF-8; C.UTF-8 is there on every Debian, whatever the
 # caller's locale.
@@ -21,4 +22,7 @@ crlf=$(grep -c $'\r$' "$guide" || true)
 [ "$lines" -gt 0 ] && [ "$lines" = "$crlf" ] || fail "the guide has $crlf CRLF of $lines lines"
 iconv -f UTF-8 -t UTF-8 "$guide" >/dev/null || fail "the guide is not UTF-8"
 grep -q '计算Taruk杀伤' "$guide" || fail "the guide does not name the buttons"
-echo "$zip: $names; the guide is UTF-8 with BOM and CRLF"
+version=$(basename "$zip" | sed -n 's/^taruk-calculator-\(.*\)-win32\.zip$/\1/p')
+sed -n 2p "$guide" | grep -qxF "版本 $version"$'\r' || fail "the guide does not say version $version"
+if grep -nE '^\s*(#|\|)|\*\*|`|\]\(' "$guide" >&2; then fail "markdown left in the guide (above)"; fi
+echo "$zip: $names; the guide is UTF-8 with BOM and CRLF, for version $version"

@@ -80,7 +80,7 @@ inline constexpr std::array<ControlSpec, 57> kControls = [] {
         label("Label27", "Frame1", "PS:", 240, 6600, 255, 375, 54),
         label("Label25", "Frame1", "Taruk原始杀伤范围是1-12800", 480, 6600, 2415, 255, 52),
         label("Label26", "Frame1", "五行修正范围是1-1.4", 480, 6840, 2295, 255, 53),
-        label("Label7", "Frame1", "Taruk杀伤计算器 1.00 · MIT", 2880, 6840, 2775, 375, 24),
+        label("Label7", "Frame1", "Taruk杀伤计算器 " TARUK_VERSION " · MIT", 2880, 6840, 2775, 375, 24),
 
         label("Label10", "Frame2", "武器", 120, 240, 495, 255, 16, F::Text10),
         label("Label11", "Frame2", "衣服", 1080, 240, 615, 255, 18, F::Text11),
