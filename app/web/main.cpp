@@ -56,4 +56,9 @@ EMSCRIPTEN_KEEPALIVE void taruk_composition_ended(const char *box)
     page->compositionEnded(box, taruk::web::PageDom::reportedText());
 }
 
+EMSCRIPTEN_KEEPALIVE void taruk_composition_ended_during_notice(const char *box)
+{
+    page->compositionEndedDuringNotice(box);
+}
+
 } // extern "C"

@@ -67,4 +67,10 @@ void CalculatorPage::compositionEnded(std::string_view box, std::string_view tex
         m_router.compositionEnded(*id, text);
 }
 
+void CalculatorPage::compositionEndedDuringNotice(std::string_view box)
+{
+    if (const auto id = fieldNamed(box))
+        m_router.compositionEndedDuringNotice(*id);
+}
+
 } // namespace taruk::web

@@ -30,6 +30,9 @@ public:
     void textChanged(std::string_view box, std::string_view text);
     void compositionStarted(std::string_view box);
     void compositionEnded(std::string_view box, std::string_view text);
+    // The composition ended while a notice was open; the page reports it
+    // after the notice, like every call.
+    void compositionEndedDuringNotice(std::string_view box);
 
 private:
     DialogNotifier m_notifier;
