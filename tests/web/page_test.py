@@ -675,6 +675,27 @@ class Faults(PageTest):
         self.assertEqual(driver.execute_script('return [Text4.value, Text6.value]'), ['20000', '60000'])
         self.assertIsNone(driver.execute_script(FAULT))
 
+    def test_AnyCallThatSucceedsClearsTheLine(self):
+        # Each failing once in the calculation's read of 原始杀伤.
+        for case, steps in (('a click', [{'act': 'Click', 'target': 'Command1', 'text': ''}]),
+                            ('Enter on a button', [{'act': 'Key', 'target': '', 'text': 'Tab'}] * 4
+                                                  + [{'act': 'Key', 'target': '', 'text': 'Enter'}]),
+                            ('a change', [{'act': 'Replace', 'target': 'Text5', 'text': '3'}])):
+            with self.subTest(case):
+                player = self.fresh()
+                driver = player.driver
+                driver.execute_script("""
+                    Object.defineProperty(Text1, 'value', {configurable: true, get() {
+                      delete Text1.value;
+                      throw new Error('planted');
+                    }});""")
+                self.assertEqual(player.click('Command1'), [])
+                self.assertEqual(driver.execute_script(FAULT), CALL_FAILED)
+                player.click('Text1')
+                for step in steps:
+                    player.play(step)
+                self.assertIsNone(driver.execute_script(FAULT))
+
     def test_ANoticeThatFailsToOpenOrCloseLeavesNothingWaiting(self):
         message = '请输入合法的数值!五行修正范围是1-1.4'
         for case, plant, seen, fault in (

@@ -3,7 +3,7 @@
 // the window is busy (aria-busy) while any runs. Before the module is
 // attached nothing is sent: it judges what was typed meanwhile when it
 // attaches.
-import { clearFault, showFailure, showFault } from './failure.js';
+import { clearFault, faultCount, showFailure, showFault } from './failure.js';
 import { TEXTS } from './texts.js';
 
 export class CallQueue {
@@ -52,9 +52,12 @@ export class CallQueue {
     while (this.#waiting.length > 0 && this.#module) {
       const [entry, names, text] = this.#waiting.shift();
       this.#reported = text;
+      const faults = faultCount();
       try {
         await this.#module.ccall(entry, null, names.map(() => 'string'), names, { async: true });
-        if (entry === 'taruk_press') clearFault();
+        // Any call that succeeds clears the line, but for what it wrote
+        // there itself (a notice it could not show).
+        clearFault(faults);
       } catch (error) {
         console.error(error);
         showFault(TEXTS.CALL_FAILED);

@@ -3,6 +3,8 @@
 // one call into the module failed (the page then goes on).
 const FAULT_ID = 'fault';
 
+let faultsShown = 0;
+
 export function showFailure(text) {
   const paragraph = document.getElementById('failure');
   paragraph.textContent = text;
@@ -20,9 +22,17 @@ export function showFault(text) {
   }
   line.textContent = text;
   line.hidden = false;
+  faultsShown += 1;
 }
 
-export function clearFault() {
+// How many times a text has been put in the line so far.
+export function faultCount() {
+  return faultsShown;
+}
+
+// Hides the line, unless a text has been put in it since faultCount() gave
+// `since`.
+export function clearFault(since) {
   const line = document.getElementById(FAULT_ID);
-  if (line) line.hidden = true;
+  if (line && faultsShown === since) line.hidden = true;
 }
