@@ -5,10 +5,14 @@ const FAULT_ID = 'fault';
 
 let faultsShown = 0;
 
+// The window will not work: it stops saying that it is loading.
 export function showFailure(text) {
   const paragraph = document.getElementById('failure');
   paragraph.textContent = text;
   paragraph.hidden = false;
+  const form = document.getElementById('CalculatorForm');
+  form.dataset.module = 'failed';
+  form.setAttribute('aria-busy', 'false');
 }
 
 export function showFault(text) {
