@@ -232,11 +232,13 @@ std::vector<Scenario> checkScenarios()
          {{"Text4", "1"}, {"Text6", "1.5"}}},
 
         // The reset's write of Text1 reaches its check, so the 0 typed again
-        // after it is a change from 1 and warns again.
+        // after it is a change from 1 and warns again. The box is selected by
+        // Shift+Tab, which changes no text: Ctrl+A in Wine's edit notifies a
+        // change, which would tell the check of the 1 all the same.
         {"ZeroAgainAfterReset",
          '.',
-         {replace("Text1", "0", {kRawDamageRange}), click("Command2"),
-          replace("Text1", "0", {kRawDamageRange})},
+         {replace("Text1", "0", {kRawDamageRange}), click("Command2"), click("Text2"),
+          key("Shift+Tab", "Text1"), type("0", {kRawDamageRange}, "Text1")},
          {{"Text1", "0"}}},
     };
 }
