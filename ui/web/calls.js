@@ -56,15 +56,19 @@ class EarlyActions {
   replay(notices) {
     const calls = [];
     let before = new Map(this.#boxes.map((box) => [box.id, box.defaultValue]));
-    let typed = 0; // notices() when the player last typed
+    let typed = notices(); // as the player last typed
     const last = { texts: this.#texts(), changed: this.#changed };
     for (const { entry, names, texts, changed } of [...this.#presses, last]) {
       if (!entry) {
         // Still composing: the box's text is not the player's yet.
-        for (const name of this.#composing) calls.push(['taruk_composition_started', [name], '', null]);
+        for (const name of this.#composing) {
+          calls.push(['taruk_composition_started', [name], '', null]);
+        }
       }
-      const unreported = [...texts.keys()].filter((id) => !changed.has(id) && texts.get(id) !== before.get(id));
-      [...unreported, ...changed].forEach((id, index) => {
+      const unreported = [...texts.keys()]
+        .filter((id) => !changed.has(id) && texts.get(id) !== before.get(id));
+      const reported = [...changed].filter((id) => texts.has(id));
+      [...unreported, ...reported].forEach((id, index) => {
         const text = texts.get(id);
         calls.push(['taruk_text_changed', [id], text, () => {
           if (index === 0) typed = notices();
