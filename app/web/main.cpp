@@ -17,16 +17,10 @@ std::unique_ptr<taruk::web::CalculatorPage> page;
 
 extern "C" {
 
-// Attaches to the window the page already shows; may show notices.
+// Attaches a calculator to the window the page already shows: at start-up,
+// and in a fresh instance that takes over after a call failed. It judges
+// nothing here: the page reports what the player did before it was ready.
 EMSCRIPTEN_KEEPALIVE void taruk_start(const char *decimalMark)
-{
-    page = std::make_unique<taruk::web::CalculatorPage>(decimalMark);
-    page->attach();
-}
-
-// A fresh instance taking over the window after a call failed: what the
-// boxes hold was judged as it was typed.
-EMSCRIPTEN_KEEPALIVE void taruk_resume(const char *decimalMark)
 {
     page = std::make_unique<taruk::web::CalculatorPage>(decimalMark);
 }
@@ -54,6 +48,11 @@ EMSCRIPTEN_KEEPALIVE void taruk_composition_started(const char *box)
 EMSCRIPTEN_KEEPALIVE void taruk_composition_ended(const char *box)
 {
     page->compositionEnded(box, taruk::web::PageDom::reportedText());
+}
+
+EMSCRIPTEN_KEEPALIVE void taruk_composition_ended_during_notice(const char *box)
+{
+    page->compositionEndedDuringNotice(box);
 }
 
 } // extern "C"

@@ -272,6 +272,17 @@ INSTANTIATE_TEST_SUITE_P(
                                    s.router.compositionEnded(F::Text2, "1");
                                },
                                {}},
+                    // Ended while a notice was open, reported once it has closed: the
+                    // composition is over, its text not judged then but at the next
+                    // change, as any change made during a notice.
+                    ChangeCase{"CompositionEndedDuringNotice",
+                               [](RoutedStore &s) {
+                                   s.router.compositionStarted(F::Text2);
+                                   s.store.setText(F::Text2, "9");
+                                   s.router.compositionEndedDuringNotice(F::Text2);
+                                   s.router.textChanged(F::Text2, "9");
+                               },
+                               {kCorrectionRange}},
                     // A page reports a change and runs its check later: the text
                     // reported is judged, not what the box holds by then.
                     ChangeCase{"JudgesTheReportedText",

@@ -135,6 +135,7 @@ TEST(ScenarioTable, NamesAreUniqueAndCoverEveryNotice)
     std::map<std::string_view, int> notices;
     for (const taruk::Scenario &s : taruk::scenarioTable()) {
         ++names[s.name];
+        EXPECT_LE(s.beforeReady, s.steps.size()) << s.name;
         for (const taruk::ScenarioStep &step : s.steps)
             for (std::string_view n : step.notices)
                 ++notices[n];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -43,6 +44,11 @@ struct Scenario {
     char decimalSeparator; // the one the user's locale writes
     std::vector<ScenarioStep> steps;
     std::vector<std::pair<std::string_view, std::string_view>> shows;
+    // How many of the first steps are made before the window is ready to
+    // run them: on the page, while its module is still loading. Their
+    // notices then come, in order, once it is. A window that is ready as it
+    // opens plays them as any other steps, and must show the same.
+    std::size_t beforeReady = 0;
 };
 
 } // namespace taruk

@@ -230,6 +230,41 @@ std::vector<Scenario> checkScenarios()
           click("Command1", {kEnterAllValues, kRawDamageWrong}), click("Command2"),
           click("Command1")},
          {{"Text4", "1"}, {"Text6", "1.5"}}},
+
+        // The reset's write of Text1 reaches its check, so the 0 typed again
+        // after it is a change from 1 and warns again. The box is selected by
+        // Shift+Tab, which changes no text: Ctrl+A in Wine's edit notifies a
+        // change, which would tell the check of the 1 all the same.
+        {"ZeroAgainAfterReset",
+         '.',
+         {replace("Text1", "0", {kRawDamageRange}), click("Command2"), click("Text2"),
+          key("Shift+Tab", "Text1"), type("0", {kRawDamageRange}, "Text1")},
+         {{"Text1", "0"}}},
+    };
+}
+
+// What the user does before the window is ready to run it (the page's
+// module still loading) takes effect once it is, in the order made.
+std::vector<Scenario> beforeReadyScenarios()
+{
+    return {
+        // The texts typed are judged, then the press runs on them: 5000 × 1.2
+        // = 6000, × 1.5 = 9000. The 13000 typed after the press is judged
+        // after it and leaves the results of 5000.
+        {"PressBeforeReady",
+         '.',
+         {replace("Text1", "5000"), replace("Text2", "1.2"), click("Command1"),
+          replace("Text1", "13000", {kRawDamageRange})},
+         {{"Text1", "13000"}, {"Text2", "1.2"}, {"Text4", "6000"}, {"Text6", "9000"}},
+         4},
+
+        // The reset restores what was typed before it, not what was typed
+        // after it: 777 becomes 0, and the 2 typed later stays and warns.
+        {"ResetBeforeReady",
+         '.',
+         {replace("Text5", "777"), click("Command2"), replace("Text2", "2", {kCorrectionRange})},
+         {{"Text2", "2"}},
+         3},
     };
 }
 
@@ -302,7 +337,7 @@ std::vector<std::pair<std::string_view, std::string_view>> startupShows()
 std::vector<Scenario> scenarioTable()
 {
     std::vector<Scenario> table = calculationScenarios();
-    for (auto part : {checkScenarios(), keyboardScenarios()})
+    for (auto part : {checkScenarios(), keyboardScenarios(), beforeReadyScenarios()})
         table.insert(table.end(), part.begin(), part.end());
     return table;
 }

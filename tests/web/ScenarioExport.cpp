@@ -73,7 +73,8 @@ int main()
         first = false;
         out += "{\"name\": " + quoted(s.name) +
                ", \"decimalSeparator\": " + quoted(std::string(1, s.decimalSeparator)) +
-               ", \"shows\": " + object(s.shows) + ", \"steps\": [";
+               ", \"shows\": " + object(s.shows) +
+               ", \"beforeReady\": " + std::to_string(s.beforeReady) + ", \"steps\": [";
         for (std::size_t i = 0; i < s.steps.size(); ++i)
             out += (i ? ",\n  " : "\n  ") + step(s.steps[i]);
         out += "]}";

@@ -145,9 +145,10 @@ def private_locale(language):
 
 
 @contextlib.contextmanager
-def webkit(language='zh-CN'):
+def webkit(language='zh-CN', wait_for_load=True):
     """WebKitGTK's MiniBrowser in `language`, driven by WebKitWebDriver on a
-    private Xvfb display: the engine of every browser on an iPhone."""
+    private Xvfb display: the engine of every browser on an iPhone. Without
+    `wait_for_load`, as chromium()."""
     minibrowser = sorted(glob.glob('/usr/lib/*/webkit2gtk-4.*/MiniBrowser'))
     if not minibrowser:
         raise RuntimeError('no MiniBrowser: install webkit2gtk-driver')
@@ -165,6 +166,8 @@ def webkit(language='zh-CN'):
         options = WebKitOptions()
         options.binary_location = minibrowser[-1]
         options.add_argument('--automation')
+        if not wait_for_load:
+            options.page_load_strategy = 'eager'
         try:
             driver = webdriver.Remote(command_executor=service.service_url, options=options)
             try:

@@ -5,8 +5,9 @@ scenario of the shared table (exported by a program of the wasm build), then
 the page's own promises: accessible names, layout, colours, the keyboard
 order in the document, the window before its module, the phone arrangement
 on emulated touch screens, the page's faults, offline use and no request to
-another host. With --browser webkit, the scenarios alone in WebKitGTK's
-MiniBrowser on a private Xvfb display.
+another host. With --browser webkit, the scenarios and what the player does
+before the module has arrived, in WebKitGTK's MiniBrowser on a private Xvfb
+display.
 
 usage: page_test.py [--browser chromium|webkit] --site BUILT_SITE
                     --scenarios NODE SCENARIO_EXPORT_JS [--only PATTERN]
@@ -67,6 +68,7 @@ class Player:
         self.test = test
         self.driver = driver
         self.closed = 0
+        self.held = None
 
     def open(self, url):
         self.driver.get(url)
@@ -74,8 +76,28 @@ class Player:
                 "document.getElementById('CalculatorForm').getAttribute('aria-busy') === 'false'"
         self.test.assertTrue(wait_for(self.driver, ready), 'the page did not start')
 
+    def open_held(self, site):
+        """Opens `site`, which holds the module back, and waits until the
+        page's script has run (it runs before DOMContentLoaded)."""
+        self.held = site
+        self.driver.get(site.url)
+        self.test.assertTrue(wait_for(self.driver, "return document.readyState !== 'loading' && "
+                                                   "document.activeElement.id === 'Text1'"))
+
+    def release(self):
+        """Lets the module through; returns the notices that then come."""
+        self.held.release()
+        self.held = None
+        return self.notices_after_key()
+
     def notices_after_key(self):
-        """Waits until the page is idle, closing every notice on the way."""
+        """Waits until the page is idle, closing every notice on the way;
+        while the module is held back, only checks that none is open."""
+        if self.held:
+            state = self.driver.execute_script(STATE)
+            self.test.assertFalse(state['open'])
+            self.test.assertTrue(state['busy'])
+            return []
         seen = []
         while True:
             state = wait_for(self.driver, 'const s = (() => {%s})(); return s.open || !s.busy ? s : null;' % STATE)
@@ -148,6 +170,14 @@ class Player:
 
     def play(self, step):
         act = step['act']
+        if act == 'Paste':
+            # As a paste reports itself; the clipboard is the browser's own.
+            self.driver.execute_script("""
+                const box = document.getElementById(arguments[0]);
+                box.value = arguments[1];
+                box.dispatchEvent(new InputEvent('input', {bubbles: true, inputType: 'insertFromPaste'}));""",
+                                       step['target'], step['text'])
+            return self.notices_after_key()
         if act == 'Replace':
             seen = self.click(step['target']) + self.key('Ctrl+A')
             return seen + (self.type(step['text']) if step['text'] else self.key('Backspace'))
@@ -165,11 +195,13 @@ class PageTest(unittest.TestCase):
     start = staticmethod(chromium)
 
     @classmethod
-    def browser(cls, language):
-        if language not in cls.browsers:
-            context = cls.start(language)
-            cls.browsers[language] = (context, context.__enter__())
-        return cls.browsers[language][1]
+    def browser(cls, language, held=False):
+        """A browser in `language`; with `held`, one that opens a page
+        without waiting for its load, which a module held back holds up."""
+        if (language, held) not in cls.browsers:
+            context = cls.start(language, wait_for_load=not held)
+            cls.browsers[language, held] = (context, context.__enter__())
+        return cls.browsers[language, held][1]
 
     @classmethod
     def tearDownClass(cls):
@@ -179,21 +211,40 @@ class PageTest(unittest.TestCase):
 
 
 class Scenarios(PageTest):
-    """Each scenario of the table in a freshly loaded page."""
+    """Each scenario of the table in a freshly loaded page. The steps made
+    before the window is ready are made while the server holds the module
+    back; their notices come once it lets it through."""
 
     def play_scenario(self, scenario):
         # A browser whose language writes the scenario's decimal separator.
         language = 'de-DE' if scenario['decimalSeparator'] == ',' else 'zh-CN'
-        player = Player(self, self.browser(language))
-        player.open(self.site.url)
-        for number, step in enumerate(scenario['steps'], 1):
-            where = f"step {number}: {step['act']} {step['target']} {step['text']!r}"
-            self.assertEqual(player.play(step), step['notices'], where)
-            if step['focus']:
-                self.assertEqual(player.driver.execute_script(
-                    'return document.activeElement.id'), step['focus'], where)
-        expected = dict(self.table['startup'], **scenario['shows'])
-        self.assertEqual(player.driver.execute_script(BOXES), expected)
+        early = scenario['beforeReady']
+        player = Player(self, self.browser(language, held=early > 0))
+        # A site of its own, which no offline copy answers for.
+        site = Site(self.site_folder, held={'taruk.wasm'}) if early else None
+        try:
+            if site:
+                player.open_held(site)
+            else:
+                player.open(self.site.url)
+            waiting = []
+            for number, step in enumerate(scenario['steps'], 1):
+                where = f"step {number}: {step['act']} {step['target']} {step['text']!r}"
+                if number <= early:
+                    self.assertEqual(player.play(step), [], where)
+                    waiting += step['notices']
+                    if number == early:
+                        self.assertEqual(player.release(), waiting, where + ', once ready')
+                else:
+                    self.assertEqual(player.play(step), step['notices'], where)
+                if step['focus']:
+                    self.assertEqual(player.driver.execute_script(
+                        'return document.activeElement.id'), step['focus'], where)
+            expected = dict(self.table['startup'], **scenario['shows'])
+            self.assertEqual(player.driver.execute_script(BOXES), expected)
+        finally:
+            if site:
+                site.stop()
 
 
 def add_scenarios(table):
@@ -271,10 +322,10 @@ class Page(PageTest):
         self.assertEqual(player.notices_after_key(), ['请输入正确的Taruk原始杀伤！杀伤范围为1-12800'])
         self.assertEqual(driver.execute_script('return Text1.value'), '１３０００')
 
-    def test_ACheckJudgesTheTextReportedWithTheChange(self):
-        # A report made while a notice is open waits for it to close; it is
-        # judged on the text the box held when reported (13000, out of
-        # range), not on what the box holds by then.
+    def test_ACompositionEndingDuringANoticeIsNotJudged(self):
+        # Only a script or an input method reaches a box while a notice is
+        # open. The composition it ends is over, and its 13000 is not judged,
+        # as no change made then is; the next key in the box is judged.
         player = self.fresh()
         driver = player.driver
         player.click('Text2')
@@ -282,13 +333,14 @@ class Page(PageTest):
         ActionChains(driver).send_keys(Keys.BACKSPACE).perform()
         self.assertTrue(wait_for(driver, 'return notice.open'))
         driver.execute_script("""
+            Text1.dispatchEvent(new CompositionEvent('compositionstart', {bubbles: true}));
             Text1.value = '13000';
-            for (const type of ['compositionstart', 'compositionend'])
-              Text1.dispatchEvent(new CompositionEvent(type, {bubbles: true}));
-            Text1.value = '1';""")
+            Text1.dispatchEvent(new CompositionEvent('compositionend', {bubbles: true}));""")
         self.assertEqual(player.notices_after_key(), ['请输入合法的数值!五行修正范围是1-1.4',
-                                                      '请输入五行修正',
-                                                      '请输入正确的Taruk原始杀伤！杀伤范围为1-12800'])
+                                                      '请输入五行修正'])
+        player.click('Text1')
+        ActionChains(driver).send_keys(Keys.END).perform()
+        self.assertEqual(player.type('0'), ['请输入正确的Taruk原始杀伤！杀伤范围为1-12800'])
 
     def test_AccessibleNames(self):
         player = self.fresh()
@@ -460,6 +512,74 @@ class Keyboard(PageTest):
             "return [...document.querySelectorAll('[tabindex]')].map((e) => e.id)"), [])
 
 
+RAW_DAMAGE_RANGE = '请输入正确的Taruk原始杀伤！杀伤范围为1-12800'
+
+
+def replace(box, text):
+    return {'act': 'Replace', 'target': box, 'text': text}
+
+
+def click(control):
+    return {'act': 'Click', 'target': control, 'text': ''}
+
+
+def key(name):
+    return {'act': 'Key', 'target': '', 'text': name}
+
+
+def paste(box, text):
+    return {'act': 'Paste', 'target': box, 'text': text}
+
+
+# What a player does while the module is held back; the notices once it has
+# arrived, and the boxes that then differ from the start-up texts.
+EARLY_ACTIONS = (
+    # 1 x (0 / 100 + 1) x 1 = 1, and 1.5 after frenzy.
+    ('CalculateAtOnce', [click('Command1')], [], {'Text4': '1', 'Text6': '1.5'}),
+    # 5000 x 1.2 = 6000; x 1.5 = 9000.
+    ('TypeThenCalculate', [replace('Text1', '5000'), replace('Text2', '1.2'), click('Command1')], [],
+     {'Text1': '5000', 'Text2': '1.2', 'Text4': '6000', 'Text6': '9000'}),
+    ('TypeOutOfRange', [replace('Text1', '13000')], [RAW_DAMAGE_RANGE], {'Text1': '13000'}),
+    ('TypeThenReset', [replace('Text5', '777'), click('Command2')], [], {}),
+    # Enter on 计算Taruk杀伤, four Tabs from 原始杀伤.
+    ('EnterOnAButton', [key('Tab')] * 4 + [key('Enter')], [],
+     {'Text4': '1', 'Text6': '1.5'}),
+    ('Pasted', [paste('Text1', '20000')], [RAW_DAMAGE_RANGE], {'Text1': '20000'}),
+    # Had the module been there, the notice for 13000 would have been open
+    # when 计算Taruk杀伤 was pressed, and still at the second press: both
+    # are dropped, and no ceiling notice comes.
+    ('PressedWhileANoticeWouldBeOpen',
+     [replace('Text1', '13000'), click('Command1'), click('Command1')], [RAW_DAMAGE_RANGE],
+     {'Text1': '13000'}),
+    # Typing again means that notice would have been closed: the next press
+    # runs, on 5000: 5000 and 7500.
+    ('PressedAfterTypingAgain',
+     [replace('Text1', '13000'), click('Command1'), replace('Text1', '5000'), click('Command1')],
+     [RAW_DAMAGE_RANGE], {'Text1': '5000', 'Text4': '5000', 'Text6': '7500'}),
+)
+
+
+class BeforeTheModule(PageTest):
+    """What the player does before the module has arrived takes effect once
+    it has, in the order made, each once: the server holds it back for real
+    while keys and clicks go in."""
+
+    def test_EachEarlyActionTakesEffectOnce(self):
+        for name, steps, notices, shows in EARLY_ACTIONS:
+            with self.subTest(name):
+                site = Site(self.site_folder, held={'taruk.wasm'})
+                try:
+                    player = Player(self, self.browser('zh-CN', held=True))
+                    player.open_held(site)
+                    for step in steps:
+                        self.assertEqual(player.play(step), [], step)
+                    self.assertEqual(player.release(), notices)
+                    self.assertEqual(player.driver.execute_script(BOXES),
+                                     dict(self.table['startup'], **shows))
+                finally:
+                    site.stop()
+
+
 class FirstPaint(unittest.TestCase):
     """The window before its module has arrived (held back by the server)."""
 
@@ -481,14 +601,15 @@ class FirstPaint(unittest.TestCase):
                 ActionChains(driver).click(driver.find_element(By.ID, 'Text2')).perform()
                 ActionChains(driver).send_keys(Keys.END, '9').perform()
                 self.assertEqual(driver.execute_script(STATE)['open'], False)
-                self.assertEqual(driver.execute_script(
-                    "return document.getElementById('CalculatorForm').ariaBusy"), 'true')
-                # Judged when the module attaches, in keyboard order, as if
-                # typed then.
+                # It says it is loading: busy to a screen reader, and in a
+                # line at the foot of the screen.
+                self.assertEqual(self.loading(driver), (True, '"正在载入…"', 'fixed'))
+                # Judged when the module attaches, in the order typed.
                 site.release()
                 self.assertEqual(player.notices_after_key(), [
                     '请输入正确的Taruk原始杀伤！杀伤范围为1-12800',
                     '请输入合法的数值!五行修正范围是1-1.4'])
+                self.assertEqual(self.loading(driver), (False, 'none', 'static'))
                 self.assertEqual(driver.execute_script('return [Text1.value, Text2.value]'),
                                  ['13000', '19'])
                 # From here each change is judged as it comes.
@@ -497,6 +618,45 @@ class FirstPaint(unittest.TestCase):
                 self.assertEqual(player.type('5'), ['请输入合法的数值!五行修正范围是1-1.4'])
         finally:
             site.stop()
+
+    @staticmethod
+    def loading(driver):
+        """Whether Chromium's accessibility tree has the window busy, and the
+        content and position of its loading line."""
+        root = driver.execute_cdp_cmd('DOM.getDocument', {})['root']['nodeId']
+        form = driver.execute_cdp_cmd('DOM.querySelector',
+                                      {'nodeId': root, 'selector': '#CalculatorForm'})['nodeId']
+        nodes = driver.execute_cdp_cmd('Accessibility.getPartialAXTree',
+                                       {'nodeId': form, 'fetchRelatives': False})['nodes']
+        main = next(n for n in nodes if n['role']['value'] == 'main')
+        busy = any(p['name'] == 'busy' and p['value']['value'] for p in main.get('properties', []))
+        style = driver.execute_script(
+            "const s = getComputedStyle(CalculatorForm, '::after'); return [s.content, s.position];")
+        return (busy, *style)
+
+    def test_AModuleThatNeverComesTakesWhatWaitsWithIt(self):
+        # The module's file is gone by the time the server answers.
+        folder = pathlib.Path(tempfile.mkdtemp(prefix='taruk-no-module-'))
+        shutil.copytree(PageTest.site_folder, folder, dirs_exist_ok=True)
+        (folder / 'taruk.wasm').unlink()
+        site = Site(folder, held={'taruk.wasm'})
+        try:
+            with chromium(wait_for_load=False) as driver:
+                player = Player(self, driver)
+                player.open_held(site)
+                for step in (replace('Text1', '5000'), click('Command1'), click('Command2')):
+                    self.assertEqual(player.play(step), [], step)
+                self.assertEqual(player.release(), [])
+                failure = "const f = document.getElementById('failure'); return f.hidden ? null : f.textContent;"
+                self.assertEqual(wait_for(driver, failure), file_failed('taruk.wasm'))
+                # Neither press ran, nor runs later; the window is no longer
+                # busy, and no longer says it is loading.
+                self.assertEqual(player.play(click('Command1')), [])
+                self.assertEqual(driver.execute_script('return [Text1.value, Text4.value]'), ['5000', ''])
+                self.assertEqual(self.loading(driver), (False, 'none', 'static'))
+        finally:
+            site.stop()
+            shutil.rmtree(folder, ignore_errors=True)
 
 
 # Phones, upright and on their side (CSS pixels).
@@ -674,6 +834,26 @@ class Faults(PageTest):
         self.assertEqual(driver.execute_script('return [Text4.value, Text6.value]'), ['20000', '60000'])
         self.assertIsNone(driver.execute_script(FAULT))
 
+    def test_AnyCallThatSucceedsClearsTheLine(self):
+        # Each failing once in the calculation's read of 原始杀伤.
+        for case, steps in (('a click', [click('Command1')]),
+                            ('Enter on a button', [key('Tab')] * 4 + [key('Enter')]),
+                            ('a change', [replace('Text5', '3')])):
+            with self.subTest(case):
+                player = self.fresh()
+                driver = player.driver
+                driver.execute_script("""
+                    Object.defineProperty(Text1, 'value', {configurable: true, get() {
+                      delete Text1.value;
+                      throw new Error('planted');
+                    }});""")
+                self.assertEqual(player.click('Command1'), [])
+                self.assertEqual(driver.execute_script(FAULT), CALL_FAILED)
+                player.click('Text1')
+                for step in steps:
+                    player.play(step)
+                self.assertIsNone(driver.execute_script(FAULT))
+
     def test_ANoticeThatFailsToOpenOrCloseLeavesNothingWaiting(self):
         message = '请输入合法的数值!五行修正范围是1-1.4'
         for case, plant, seen, fault in (
@@ -800,7 +980,7 @@ class Offline(unittest.TestCase):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--browser', choices=('chromium', 'webkit'), default='chromium',
-                        help='webkit plays the scenario table only')
+                        help='webkit plays the scenario table and the early actions only')
     parser.add_argument('--site', required=True)
     parser.add_argument('--scenarios', nargs='+', required=True,
                         help='the command that writes the scenario table as JSON')
@@ -813,10 +993,11 @@ def main():
     add_scenarios(table)
     try:
         loader = unittest.defaultTestLoader
-        classes = (Scenarios, Page, Keyboard, Phone, FirstPaint, Faults, LoadFailures, Offline)
+        classes = (Scenarios, Page, Keyboard, BeforeTheModule, Phone, FirstPaint, Faults,
+                   LoadFailures, Offline)
         if args.browser == 'webkit':
             PageTest.start = staticmethod(webkit)
-            classes = (Scenarios,)
+            classes = (Scenarios, BeforeTheModule)
         suite = unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in classes)
         if args.only:
             suite = unittest.TestSuite(t for group in suite for t in group

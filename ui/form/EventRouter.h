@@ -59,6 +59,10 @@ public:
     void compositionStarted(FieldId id);
     // The composition is over; `text` is what the box held then.
     void compositionEnded(FieldId id, std::string_view text);
+    // The composition ended while a notice was open, and the window learns of
+    // it only now that the notice has closed (a page whose calls wait their
+    // turn): it is over, and what it left is not judged, as any change then.
+    void compositionEndedDuringNotice(FieldId id) { m_store.setComposing(id, false); }
 
     bool noticeOpen() const { return m_notices.isOpen(); }
 

@@ -1,7 +1,6 @@
 #include "ui/web/CalculatorPage.h"
 
 #include "ui/form/DecimalSeparator.h"
-#include "ui/form/FormLayout.h"
 
 #include <optional>
 
@@ -24,17 +23,6 @@ CalculatorPage::CalculatorPage(std::string_view decimalMark)
     : m_store([this](FieldId id, std::string_view text) { m_router.textChanged(id, text); }),
       m_router(m_store, m_notifier, decimalSeparatorFor(decimalMark))
 {
-}
-
-void CalculatorPage::attach()
-{
-    // In keyboard order, as the user would have visited the boxes; the
-    // router judges only a text that differs from what it last judged.
-    for (std::size_t index : FormLayout::kFocusOrder) {
-        const ControlSpec &control = FormLayout::kControls[index];
-        if (control.kind == ControlSpec::Kind::TextBox && !isOutputField(*control.field))
-            m_router.textChanged(*control.field, m_store.getText(*control.field));
-    }
 }
 
 void CalculatorPage::press(std::string_view button)
@@ -65,6 +53,12 @@ void CalculatorPage::compositionEnded(std::string_view box, std::string_view tex
 {
     if (const auto id = fieldNamed(box))
         m_router.compositionEnded(*id, text);
+}
+
+void CalculatorPage::compositionEndedDuringNotice(std::string_view box)
+{
+    if (const auto id = fieldNamed(box))
+        m_router.compositionEndedDuringNotice(*id);
 }
 
 } // namespace taruk::web

@@ -14,13 +14,10 @@ namespace taruk::web {
 // handlers. The page names controls by their ids (the names in the table).
 class CalculatorPage {
 public:
-    // `decimalMark` is the browser's, as Intl.NumberFormat writes it.
+    // `decimalMark` is the browser's, as Intl.NumberFormat writes it. Judges
+    // nothing: the page reports what the player typed before the module was
+    // ready, as it reports every change.
     explicit CalculatorPage(std::string_view decimalMark);
-
-    // Judges what the user typed before the module was ready, as if it had
-    // been typed now: the page takes text from its first paint, and reports
-    // changes only once it has attached. May show notices.
-    void attach();
 
     void press(std::string_view button);
     // Enter on a focused button; `repeat` for the repeats of a held key.
@@ -30,6 +27,9 @@ public:
     void textChanged(std::string_view box, std::string_view text);
     void compositionStarted(std::string_view box);
     void compositionEnded(std::string_view box, std::string_view text);
+    // The composition ended while a notice was open; the page reports it
+    // after the notice, like every call.
+    void compositionEndedDuringNotice(std::string_view box);
 
 private:
     DialogNotifier m_notifier;

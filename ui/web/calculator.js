@@ -20,20 +20,21 @@ forwardEvents(form, document.getElementById('notice'), calls);
 wrapKeyboardOrder(form);
 keepResultsInView(form, calls);
 
-// Start-up: the module attaches to the window and judges what was typed
-// before it was ready. A fresh instance that takes over after a failed call
-// judges nothing: the texts were judged as they were typed.
+// Start-up: the module attaches to the window, and what the player did
+// before it was ready takes effect. A fresh instance takes over after a
+// failed call; it finds the texts as they were judged when typed.
 try {
   const makeModule = await loadModule();
   const page = makePage(document, calls);
   const mark = decimalMark(navigator.languages);
-  calls.attach(await makeModule(page), async () => {
-    const fresh = await makeModule(page);
-    fresh.ccall('taruk_resume', null, ['string'], [mark]);
-    return fresh;
-  });
-  calls.send('taruk_start', mark);
+  const start = async () => {
+    const module = await makeModule(page);
+    module.ccall('taruk_start', null, ['string'], [mark]);
+    return module;
+  };
+  calls.attach(await start(), start);
 } catch (error) {
+  calls.giveUp();
   showFailure(error instanceof LoadFailure ? error.message : TEXTS.START_FAILED);
   console.error(error);
 }

@@ -1,8 +1,9 @@
 // What the user does in the window, reported to the module. While a notice
 // is open the window takes no press and no text change, as on the desktop
-// (only a script can reach the page then); input-method state is kept in
-// order. A change is judged on the text the box held when it was reported,
-// which goes with it: the call may run later, after other edits.
+// (only a script or an input method can reach the page then): a composition
+// that ends then is over, but its text is not judged. Input-method state is
+// kept in order. A change is judged on the text the box held when it was
+// reported, which goes with it: the call may run later, after other edits.
 export function forwardEvents(form, notice, calls) {
   form.addEventListener('click', (event) => {
     const button = event.target.closest('button');
@@ -17,7 +18,8 @@ export function forwardEvents(form, notice, calls) {
     calls.send('taruk_composition_started', event.target.id);
   });
   form.addEventListener('compositionend', (event) => {
-    calls.report('taruk_composition_ended', event.target.id, event.target.value);
+    if (notice.open) calls.send('taruk_composition_ended_during_notice', event.target.id);
+    else calls.report('taruk_composition_ended', event.target.id, event.target.value);
   });
   // Enter on a focused button, its repeats included, goes to the window's
   // rules rather than to the browser, which clicks again on every repeat.

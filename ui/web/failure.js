@@ -3,10 +3,16 @@
 // one call into the module failed (the page then goes on).
 const FAULT_ID = 'fault';
 
+let faultsShown = 0;
+
+// The window will not work: it stops saying that it is loading.
 export function showFailure(text) {
   const paragraph = document.getElementById('failure');
   paragraph.textContent = text;
   paragraph.hidden = false;
+  const form = document.getElementById('CalculatorForm');
+  form.dataset.module = 'failed';
+  form.setAttribute('aria-busy', 'false');
 }
 
 export function showFault(text) {
@@ -20,9 +26,17 @@ export function showFault(text) {
   }
   line.textContent = text;
   line.hidden = false;
+  faultsShown += 1;
 }
 
-export function clearFault() {
+// How many times a text has been put in the line so far.
+export function faultCount() {
+  return faultsShown;
+}
+
+// Hides the line, unless a text has been put in it since faultCount() gave
+// `since`.
+export function clearFault(since) {
   const line = document.getElementById(FAULT_ID);
-  if (line) line.hidden = true;
+  if (line && faultsShown === since) line.hidden = true;
 }

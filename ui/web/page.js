@@ -16,6 +16,7 @@ export function makePage(document, calls) {
       return calls.reportedText;
     },
     showNotice(caption, message) {
+      calls.noticeShown();
       return showNotice(notice, caption, message);
     },
   };
