@@ -17,11 +17,26 @@ inline constexpr int kClientHeightTwips = 7440;
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
 
+// Every control's text, in the faces of FontFaces::kText.
+inline constexpr int kTextPointSize = 9;
+
 // The two result boxes: 12 pt, normal weight, in the faces of
-// FontFaces::kResult (宋体 first), and these colours.
+// FontFaces::kResult (宋体 first), each in its colour.
 inline constexpr int kResultPointSize = 12;
-inline constexpr Rgb kNormalDamageColour = {192, 0, 0}; // Text4
-inline constexpr Rgb kFrenzyDamageColour = {0, 0, 128}; // Text6
+struct ResultBox {
+    FieldId box;
+    Rgb colour;
+};
+inline constexpr std::array<ResultBox, 2> kResultBoxes = {{
+    {FieldId::Text4, {192, 0, 0}}, // the normal final damage, red
+    {FieldId::Text6, {0, 0, 128}}, // the damage after frenzy, navy
+}};
+
+constexpr bool isResultBox(FieldId id)
+{
+    return std::any_of(kResultBoxes.begin(), kResultBoxes.end(),
+                       [id](const ResultBox &r) { return r.box == id; });
+}
 
 namespace detail {
 using K = ControlSpec::Kind;

@@ -1,8 +1,7 @@
 #include "ui/win/CalculatorForm.h"
 
-#include "ui/form/ResultColour.h"
 #include "ui/win/Dpi.h"
-#include "ui/win/ResultColour.h"
+#include "ui/win/SystemTheme.h"
 #include "ui/win/Utf16.h"
 #include "ui/win/WindowClass.h"
 #include "ui/win/WindowFrame.h"
@@ -162,13 +161,9 @@ LRESULT CalculatorForm::onColour(HDC dc, HWND control, LPARAM lParam)
     // background and choose only the two result colours.
     const LRESULT brush =
         DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), lParam);
-    for (FieldId result : {FieldId::Text4, FieldId::Text6}) {
-        if (control == textBox(result)) {
-            const BoxTheme theme = {rgbOf(GetBkColor(dc)), rgbOf(GetTextColor(dc)),
-                                    highContrastOn()};
-            SetTextColor(dc, colorRefOf(resultTextColour(result, theme)));
-        }
-    }
+    for (const FormLayout::ResultBox &result : FormLayout::kResultBoxes)
+        if (control == textBox(result.box))
+            SetTextColor(dc, colorRefOf(resultTextColour(result.box, systemBoxTheme(dc))));
     return brush;
 }
 
