@@ -19,10 +19,10 @@ namespace {
 namespace L = FormLayout;
 using Kind = ControlSpec::Kind;
 
-// The read-only boxes' background and text under a light and a dark colour
-// scheme (calculator.css). A high-contrast mode is the browser's forced
-// colours, which draw every text in the colour the user chose, as the rule
-// says.
+// The read-only boxes' background and the page's text under a light and a
+// dark colour scheme, written into the sheet as --read-only and --text. A
+// high-contrast mode is the browser's forced colours, which draw every text
+// in the colour the user chose, as the rule says.
 constexpr BoxTheme kLight = {{240, 240, 240}, {0, 0, 0}, false};
 constexpr BoxTheme kDark = {{30, 30, 30}, {232, 232, 232}, false};
 
@@ -58,10 +58,9 @@ std::string escaped(std::string_view text)
     return out;
 }
 
-// Twips as CSS pixels, to a thousandth, without the C locale's help.
-std::string px(int twips)
+// Thousandths of a CSS pixel, without the C locale's help.
+std::string pxOfThousandths(int thousandths)
 {
-    const int thousandths = (twips * 1000 + (twips < 0 ? -7 : 7)) / L::kTwipsPerPixel;
     std::string out = (thousandths < 0 ? "-" : "") + std::to_string(std::abs(thousandths) / 1000);
     if (int rest = std::abs(thousandths) % 1000; rest != 0) {
         std::string digits = std::to_string(rest);
@@ -70,6 +69,12 @@ std::string px(int twips)
         out += '.' + digits;
     }
     return out + "px";
+}
+
+// Twips as CSS pixels, to a thousandth.
+std::string px(int twips)
+{
+    return pxOfThousandths((twips * 1000 + (twips < 0 ? -7 : 7)) / L::kTwipsPerPixel);
 }
 
 // Where a control stands in the window, in twips from its top left corner.
@@ -118,7 +123,7 @@ std::string controlHtml(const ControlSpec &c)
         // A phone's decimal keyboard; the box still takes any text, a minus
         // and an exponent included, as on the desktop.
         box += isOutputField(field) ? " readonly" : " inputmode=\"decimal\"";
-        if (field == FieldId::Text4 || field == FieldId::Text6)
+        if (L::isResultBox(field))
             box += " class=\"result\"";
         if (c.name == firstFocusable())
             box += " autofocus";
@@ -201,15 +206,31 @@ std::string rgb(Rgb c)
            std::to_string(c.blue) + ')';
 }
 
+std::string themeVariables(const BoxTheme &theme)
+{
+    return "  --text: " + rgb(theme.text) + ";\n  --read-only: " + rgb(theme.background) + ";\n";
+}
+
+std::string replaced(std::string text, std::string_view mark, std::string_view by)
+{
+    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
+        text.replace(at, mark.size(), by);
+    return text;
+}
+
 } // namespace
 
 std::string html() { return build().html; }
 
-std::string css()
+std::string css(std::string_view phoneSheet)
 {
     std::string out = "/* Written at build time from the window description. */\n";
     out += ":root {\n  --text-faces: " + faceList(FontFaces::kText, "sans-serif") +
-           ";\n  --result-faces: " + faceList(FontFaces::kResult, "serif") + ";\n}\n";
+           ";\n  --result-faces: " + faceList(FontFaces::kResult, "serif") +
+           ";\n  --text-size: " + std::to_string(L::kTextPointSize) +
+           "pt;\n  --result-size: " + std::to_string(L::kResultPointSize) + "pt;\n" +
+           themeVariables(kLight) + "}\n";
+    out += "@media (prefers-color-scheme: dark) {\n:root {\n" + themeVariables(kDark) + "}\n}\n";
     out += ":where(#CalculatorForm) { width: " + px(L::kClientWidthTwips) +
            "; height: " + px(L::kClientHeightTwips) + "; }\n";
     for (const auto &[name, parent] : build().parents) {
@@ -220,11 +241,15 @@ std::string css()
                "; top: " + px(at.top - origin.top) + "; width: " + px(c.width) +
                "; height: " + px(c.height) + "; }\n";
     }
-    for (FieldId id : {FieldId::Text4, FieldId::Text6})
-        out += ":where(#" + std::string(fieldName(id)) +
-               ") { --light: " + rgb(resultTextColour(id, kLight)) +
-               "; --dark: " + rgb(resultTextColour(id, kDark)) + "; }\n";
-    return out;
+    for (const L::ResultBox &result : L::kResultBoxes)
+        out += ":where(#" + std::string(fieldName(result.box)) +
+               ") { --light: " + rgb(resultTextColour(result.box, kLight)) +
+               "; --dark: " + rgb(resultTextColour(result.box, kDark)) + "; }\n";
+    // The window no longer fits below its own width (max-width counts the
+    // width itself, and a zoomed page's width need not be whole pixels).
+    const int windowThousandths = L::kClientWidthTwips * 1000 / L::kTwipsPerPixel;
+    return out + replaced(std::string(phoneSheet), "@NARROWER_THAN_WINDOW@",
+                          pxOfThousandths(windowThousandths - 20));
 }
 
 } // namespace taruk::web::WindowMarkup
