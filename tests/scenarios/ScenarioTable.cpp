@@ -283,6 +283,19 @@ std::vector<Scenario> keyboardScenarios()
           key("Tab", "Text4"), key("Tab", "Command1"),
           key("Enter held", "Command1", {kRawDamageWrong})},
          {{"Text1", "13000"}, {"Text4", "13000"}, {"Text6", "19500"}}},
+
+        // Enter presses a focused button with Shift or Ctrl held as without;
+        // with Alt it is the system's key and presses nothing. Each press of
+        // 计算Taruk杀伤 over 13000 says so; Ctrl+Enter on 重新输入 then resets
+        // every box (else Text1 would keep 13000, Text4 13000).
+        {"EnterWithAModifier",
+         '.',
+         {replace("Text1", "13000", {kRawDamageRange}), key("Tab", "Text2"), key("Tab", "Text3"),
+          key("Tab", "Text4"), key("Tab", "Command1"), key("Alt+Enter", "Command1"),
+          key("Shift+Enter", "Command1", {kRawDamageWrong}),
+          key("Ctrl+Enter", "Command1", {kRawDamageWrong}), key("Tab", "Text5"),
+          key("Tab", "Text6"), key("Tab", "Command2"), key("Ctrl+Enter", "Command2")},
+         {}},
     };
 }
 

@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 
@@ -140,8 +141,14 @@ void CalculatorForm::connectControls()
                 [this, b = button] { m_router->pressBegan(b); });
         connect(widget, &QAbstractButton::clicked, this,
                 [this, b = button] { m_router->pressCompleted(b); });
-        connect(widget, &CommandButton::enterPressed, this,
-                [this, b = button](bool repeat) { m_router->pressKey(b, repeat); });
+        connect(widget, &CommandButton::enterPressed, this, [this, b = button](QKeyEvent *event) {
+            const Qt::KeyboardModifiers held = event->modifiers();
+            event->setAccepted(m_router->enterKeyDown(
+                b,
+                {held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
+                 held.testFlag(Qt::AltModifier), held.testFlag(Qt::MetaModifier)},
+                event->isAutoRepeat()));
+        });
     }
     for (FieldId id : kAllFields) {
         TextBox *box = textBox(id);
