@@ -1,11 +1,12 @@
 #include "tests/form/RouterFixture.h"
-#include "tests/form/ScenarioParams.h"
-#include "tests/form/ScenarioUser.h"
+#include "tests/scenarios/ScenarioSuite.h"
+#include "tests/scenarios/ScenarioUser.h"
 #include "ui/form/FormLayout.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 using taruk::FieldId;

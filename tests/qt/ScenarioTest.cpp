@@ -1,6 +1,6 @@
 #include "core/Notifier.h"
-#include "tests/form/ScenarioParams.h"
-#include "tests/form/ScenarioUser.h"
+#include "tests/scenarios/ScenarioSuite.h"
+#include "tests/scenarios/ScenarioUser.h"
 #include "ui/qt/CalculatorForm.h"
 #include "ui/qt/TextBox.h"
 #include "ui/qt/Utf8.h"
