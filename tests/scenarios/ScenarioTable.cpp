@@ -222,14 +222,15 @@ std::vector<Scenario> checkScenarios()
 
         // The reset writes Text1 and Text2 while both hold bad texts: their
         // checks run on the new "1" and say nothing. Counter 7: Text3 7, and
-        // the empty correction fails steps 3 and 4.
+        // the empty correction fails steps 3 and 4. Emptying the correction
+        // again warns again: the check saw the reset's "1".
         {"ResetAfterNotices",
          '.',
          {replace("Text1", "13000", {kRawDamageRange}),
           replace("Text2", "", {kCorrectionRange, kEnterCorrection}), replace("Text9", "7"),
           click("Command1", {kEnterAllValues, kRawDamageWrong}), click("Command2"),
-          click("Command1")},
-         {{"Text4", "1"}, {"Text6", "1.5"}}},
+          click("Command1"), replace("Text2", "", {kCorrectionRange, kEnterCorrection})},
+         {{"Text2", ""}, {"Text4", "1"}, {"Text6", "1.5"}}},
     };
 }
 
