@@ -63,20 +63,17 @@ struct Rows {
 constexpr Rows arrange()
 {
     Rows out;
-    // A group box is drawn once: after its rows, a control of it that comes
-    // later in keyboard order stands in the group box around it instead.
-    std::array<bool, kControls.size()> opened{}, closed{};
-    const auto add = [&](std::string_view container, std::string_view first,
-                         std::string_view second) {
-        std::string_view group = container;
-        while (closed[indexOf(group)])
+    // A group box is drawn once: once its rows are left, a control of it
+    // that comes later in keyboard order stands in the group box around it.
+    std::array<bool, kControls.size()> leftBehind{};
+    std::string_view current;
+    const auto add = [&](std::string_view group, std::string_view first, std::string_view second) {
+        while (leftBehind[indexOf(group)])
             group = kControls[indexOf(group)].container;
-        for (std::size_t i = 0; i < kControls.size(); ++i) {
-            if (opened[i] && !closed[i] && !within(group, kControls[i].name))
-                closed[i] = true;
-        }
-        for (std::string_view g = group; !g.empty(); g = kControls[indexOf(g)].container)
-            opened[indexOf(g)] = true;
+        for (std::string_view g = current; !g.empty() && !within(group, g);
+             g = kControls[indexOf(g)].container)
+            leftBehind[indexOf(g)] = true;
+        current = group;
         out.rows[out.count++] = {group, {first, second}};
     };
     // The rows from the first result box or button to the last stand together.
