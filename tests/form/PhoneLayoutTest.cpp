@@ -6,7 +6,6 @@
 
 #include <map>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,13 +15,7 @@ namespace P = taruk::PhoneLayout;
 
 namespace {
 
-const ControlSpec &byName(std::string_view name)
-{
-    for (const ControlSpec &c : L::kControls)
-        if (c.name == name)
-            return c;
-    throw std::out_of_range(std::string(name));
-}
+using L::byName;
 
 // The group boxes a row stands in, from the outermost.
 std::vector<std::string> groupsOf(const P::Row &row)

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <stdexcept>
 #include <string_view>
 
 namespace taruk::FormLayout {
@@ -135,6 +136,15 @@ inline constexpr std::array<ControlSpec, 57> kControls = [] {
     };
 }();
 // clang-format on
+
+// The control of that name in the table.
+constexpr const ControlSpec &byName(std::string_view name)
+{
+    for (const ControlSpec &c : kControls)
+        if (c.name == name)
+            return c;
+    throw std::invalid_argument("no control of that name");
+}
 
 // Every container is a group box that comes earlier in the table.
 static_assert([] {

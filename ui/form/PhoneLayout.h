@@ -28,15 +28,13 @@ struct Row {
 
 namespace detail {
 
+using FormLayout::byName;
 using FormLayout::kControls;
 using Kind = ControlSpec::Kind;
 
 constexpr std::size_t indexOf(std::string_view name)
 {
-    for (std::size_t i = 0; i < kControls.size(); ++i)
-        if (kControls[i].name == name)
-            return i;
-    throw "no control of that name"; // in a constant expression: a compile error
+    return static_cast<std::size_t>(&byName(name) - kControls.data());
 }
 
 constexpr std::string_view labelOf(FieldId field)
@@ -44,12 +42,12 @@ constexpr std::string_view labelOf(FieldId field)
     for (const ControlSpec &c : kControls)
         if (c.kind == Kind::Label && c.field == field)
             return c.name;
-    throw "a box without a label";
+    throw std::invalid_argument("a box without a label");
 }
 
 constexpr bool within(std::string_view group, std::string_view outer)
 {
-    for (std::string_view g = group; !g.empty(); g = kControls[indexOf(g)].container)
+    for (std::string_view g = group; !g.empty(); g = byName(g).container)
         if (g == outer)
             return true;
     return false;
@@ -69,9 +67,8 @@ constexpr Rows arrange()
     std::string_view current;
     const auto add = [&](std::string_view group, std::string_view first, std::string_view second) {
         while (leftBehind[indexOf(group)])
-            group = kControls[indexOf(group)].container;
-        for (std::string_view g = current; !g.empty() && !within(group, g);
-             g = kControls[indexOf(g)].container)
+            group = byName(group).container;
+        for (std::string_view g = current; !g.empty() && !within(group, g); g = byName(g).container)
             leftBehind[indexOf(g)] = true;
         current = group;
         out.rows[out.count++] = {group, {first, second}};

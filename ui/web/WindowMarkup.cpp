@@ -6,7 +6,6 @@
 #include "ui/form/PhoneLayout.h"
 #include "ui/form/ResultColour.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 #include <string_view>
@@ -18,6 +17,7 @@ namespace {
 
 namespace L = FormLayout;
 using Kind = ControlSpec::Kind;
+using L::byName;
 
 // The read-only boxes' background and the page's text under a light and a
 // dark colour scheme, written into the sheet as --read-only and --text. A
@@ -25,14 +25,6 @@ using Kind = ControlSpec::Kind;
 // in the colour the user chose, as the rule says.
 constexpr BoxTheme kLight = {{240, 240, 240}, {0, 0, 0}, false};
 constexpr BoxTheme kDark = {{30, 30, 30}, {232, 232, 232}, false};
-
-const ControlSpec &byName(std::string_view name)
-{
-    for (const ControlSpec &c : L::kControls)
-        if (c.name == name)
-            return c;
-    throw std::invalid_argument("no control " + std::string(name));
-}
 
 std::string escaped(std::string_view text)
 {
@@ -145,7 +137,7 @@ Markup build()
 {
     Markup m;
     m.html = "<main id=\"CalculatorForm\" aria-busy=\"true\">\n";
-    std::vector<std::string_view> open, closed;
+    std::vector<std::string_view> open;
     bool inResults = false;
     auto closeResults = [&] {
         if (inResults)
@@ -159,14 +151,9 @@ Markup build()
             ++keep;
         if (keep < open.size() || row.results != inResults)
             closeResults();
-        while (open.size() > keep) {
-            closed.push_back(open.back());
-            open.pop_back();
+        for (; open.size() > keep; open.pop_back())
             m.html += "</fieldset>\n";
-        }
         for (std::size_t i = keep; i < chain.size(); ++i) {
-            if (std::find(closed.begin(), closed.end(), chain[i]) != closed.end())
-                throw std::invalid_argument("group box " + std::string(chain[i]) + " split");
             const ControlSpec &group = byName(chain[i]);
             m.parents.emplace_back(group.name, group.container);
             m.html += "<fieldset id=\"" + std::string(group.name) + "\"><legend>" +
