@@ -161,7 +161,8 @@ static_assert([] {
     return true;
 }());
 
-inline constexpr std::size_t kFocusableCount = 26;
+inline constexpr std::size_t kFocusableCount = static_cast<std::size_t>(std::count_if(
+    kControls.begin(), kControls.end(), [](const ControlSpec &c) { return c.takesFocus(); }));
 
 // The text boxes and buttons in keyboard order (by tab index), as indexes
 // into kControls.
