@@ -2,23 +2,15 @@
 
 namespace taruk::win {
 
-namespace {
-
-Rgb rgbOf(COLORREF c) { return {GetRValue(c), GetGValue(c), GetBValue(c)}; }
-
-bool highContrastOn()
-{
-    HIGHCONTRASTW contrast = {};
-    contrast.cbSize = sizeof contrast;
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON);
-}
-
-} // namespace
-
 BoxTheme systemBoxTheme(HDC dc)
 {
-    return {rgbOf(GetBkColor(dc)), rgbOf(GetTextColor(dc)), highContrastOn()};
+    const auto rgbOf = [](COLORREF c) { return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)}; };
+    HIGHCONTRASTW contrast = {};
+    contrast.cbSize = sizeof contrast;
+    const bool highContrast =
+        SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+        (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    return {rgbOf(GetBkColor(dc)), rgbOf(GetTextColor(dc)), highContrast};
 }
 
 } // namespace taruk::win
