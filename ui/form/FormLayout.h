@@ -137,14 +137,15 @@ inline constexpr std::array<ControlSpec, 57> kControls = [] {
 }();
 // clang-format on
 
-// The control of that name in the table.
-constexpr const ControlSpec &byName(std::string_view name)
+// Where the control of that name is in the table.
+constexpr std::size_t indexOf(std::string_view name)
 {
-    for (const ControlSpec &c : kControls)
-        if (c.name == name)
-            return c;
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        if (kControls[i].name == name)
+            return i;
     throw std::invalid_argument("no control of that name");
 }
+constexpr const ControlSpec &byName(std::string_view name) { return kControls[indexOf(name)]; }
 
 // Every container is a group box that comes earlier in the table.
 static_assert([] {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 // The same window arranged for a narrow screen: one column of rows, read top
@@ -29,13 +30,9 @@ struct Row {
 namespace detail {
 
 using FormLayout::byName;
+using FormLayout::indexOf;
 using FormLayout::kControls;
 using Kind = ControlSpec::Kind;
-
-constexpr std::size_t indexOf(std::string_view name)
-{
-    return static_cast<std::size_t>(&byName(name) - kControls.data());
-}
 
 constexpr std::string_view labelOf(FieldId field)
 {
@@ -92,7 +89,7 @@ constexpr Rows arrange()
     // The notes, in the table's order; a note that starts where the one
     // before it ends, on the same line, shares its row ("PS:" and the first
     // range).
-    const ControlSpec *previous = nullptr;
+    std::optional<ControlSpec> previous;
     for (const ControlSpec &c : kControls) {
         if (c.kind != Kind::Label || c.field)
             continue;
@@ -101,7 +98,7 @@ constexpr Rows arrange()
             out.rows[out.count - 1].controls[1] = c.name;
         else
             add(c.container, c.name, "");
-        previous = &c;
+        previous = c;
     }
     return out;
 }
