@@ -27,9 +27,14 @@ EMSCRIPTEN_KEEPALIVE void taruk_start(const char *decimalMark)
 
 EMSCRIPTEN_KEEPALIVE void taruk_press(const char *button) { page->press(button); }
 
-EMSCRIPTEN_KEEPALIVE void taruk_press_key(const char *button, const char *which)
+// `held` names the modifiers held, as KeyboardEvent.getModifierState names
+// them ("Shift Control").
+EMSCRIPTEN_KEEPALIVE void taruk_press_key(const char *button, const char *which, const char *held)
 {
-    page->pressKey(button, std::string_view(which) == "repeat");
+    const std::string_view names(held);
+    const auto has = [names](std::string_view key) { return names.find(key) != names.npos; };
+    page->pressKey(button, {has("Shift"), has("Control"), has("Alt"), has("Meta")},
+                   std::string_view(which) == "repeat");
 }
 
 // The text a change reports travels beside the call, not as an argument: a

@@ -324,18 +324,49 @@ INSTANTIATE_TEST_SUITE_P(
                                {}}),
     [](const auto &info) { return info.param.name; });
 
-// Enter held on a focused button: one press on the key going down, none on
-// its repeats; the next time it goes down is a new press. Each press of
-// 计算Taruk杀伤 over 13000 says so once.
-TEST(RouterKeys, HeldKeyPressesOnce)
+using Modifiers = taruk::EventRouter::Modifiers;
+
+struct EnterCase {
+    const char *name;
+    Modifiers held;
+    std::vector<bool> repeats; // each time the key goes down: one of its repeats?
+    bool taken;                // the button's key, not passed on
+    std::size_t presses;
+};
+void PrintTo(const EnterCase &c, std::ostream *os) { *os << c.name; }
+
+class EnterKey : public testing::TestWithParam<EnterCase> {};
+
+// Each press of 计算Taruk杀伤 over 13000 says so once.
+TEST_P(EnterKey, PressesAFocusedButtonAsADialogDoes)
 {
+    const EnterCase &c = GetParam();
     RoutedStore s;
     s.store.setText(F::Text1, "13000");
     s.notifier.messages.clear();
-    for (bool repeat : {false, true, true, true, false, true})
-        s.router.pressKey(Button::Command1, repeat);
-    EXPECT_EQ(s.notifier.messages, (Notices{kRawDamageWrong, kRawDamageWrong}));
+    for (bool repeat : c.repeats)
+        EXPECT_EQ(s.router.enterKeyDown(Button::Command1, c.held, repeat), c.taken);
+    EXPECT_EQ(s.notifier.messages, Notices(c.presses, kRawDamageWrong));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    RouterKeys, EnterKey,
+    testing::Values(
+        EnterCase{"Alone", {}, {false}, true, 1},
+        // Held: one press as it goes down, none on its repeats;
+        // the next time it goes down is a new press.
+        EnterCase{"HeldPressesOnce", {}, {false, true, true, true, false, true}, true, 2},
+        EnterCase{"WithShift", {.shift = true}, {false}, true, 1},
+        EnterCase{"WithCtrl", {.control = true}, {false}, true, 1},
+        EnterCase{"WithShiftAndCtrl", {.shift = true, .control = true}, {false}, true, 1},
+        EnterCase{"HeldWithCtrl", {.control = true}, {false, true, true}, true, 1},
+        // The system's chords: Alt+Enter, the logo key's, AltGr
+        // (Ctrl+Alt on Windows).
+        EnterCase{"WithAlt", {.alt = true}, {false, true}, false, 0},
+        EnterCase{"WithLogo", {.logo = true}, {false}, false, 0},
+        EnterCase{"WithCtrlAndAlt", {.control = true, .alt = true}, {false}, false, 0},
+        EnterCase{"WithShiftAndLogo", {.shift = true, .logo = true}, {false}, false, 0}),
+    [](const auto &info) { return info.param.name; });
 
 // The separator given is the one the checks read with.
 TEST(RouterSeparator, ChecksReadTheSeparatorGiven)

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -94,13 +93,7 @@ struct Rect {
     int left, top, right, bottom;
 };
 Rect rectOf(const ControlSpec &c) { return {c.left, c.top, c.left + c.width, c.top + c.height}; }
-const ControlSpec &byName(std::string_view name)
-{
-    for (const ControlSpec &c : L::kControls)
-        if (c.name == name)
-            return c;
-    throw std::out_of_range(std::string(name));
-}
+using L::byName;
 const ControlSpec &boxOf(const ControlSpec &label)
 {
     return byName(taruk::fieldName(*label.field));

@@ -1,11 +1,12 @@
 #include "tests/form/RouterFixture.h"
-#include "tests/form/ScenarioParams.h"
-#include "tests/form/ScenarioUser.h"
+#include "tests/scenarios/ScenarioSuite.h"
+#include "tests/scenarios/ScenarioUser.h"
 #include "ui/form/FormLayout.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 using taruk::FieldId;
@@ -54,23 +55,36 @@ public:
             at = name == "Tab" ? (at + 1) % n : (at + n - 1) % n;
             m_focus = std::string(L::kControls[L::kFocusOrder[at]].name);
             m_selected = true;
-        } else if ((name == "Enter" || name == "Space") && !inBox()) {
+        } else if (name == "Space" && !inBox()) {
             press();
+        } else if (const auto held = enterWith(name); held && !inBox()) {
+            m_routed.router.enterKeyDown(button(), *held, false);
         } else if (name == "Enter held") {
             // The window reports the key going down and each repeat.
             if (!inBox())
                 for (bool repeat : {false, true, true})
-                    m_routed.router.pressKey(button(), repeat);
+                    m_routed.router.enterKeyDown(button(), {}, repeat);
         } else if (name == "Ctrl+A") {
             m_selected = true;
         } else if (name == "Backspace") {
             backspace();
-        } else if (name != "Enter" && name != "Space" && name != "Escape") {
-            ADD_FAILURE() << "no key " << name; // those three do nothing in a box
+        } else if (!enterWith(name) && name != "Space" && name != "Escape") {
+            ADD_FAILURE() << "no key " << name; // these do nothing in a box
         }
     }
 
 private:
+    using Modifiers = taruk::EventRouter::Modifiers;
+    // The modifiers of the table's Enter keys; nothing for another key.
+    static std::optional<Modifiers> enterWith(std::string_view name)
+    {
+        const std::map<std::string_view, Modifiers> keys = {{"Enter", {}},
+                                                            {"Shift+Enter", {.shift = true}},
+                                                            {"Ctrl+Enter", {.control = true}},
+                                                            {"Alt+Enter", {.alt = true}}};
+        const auto found = keys.find(name);
+        return found == keys.end() ? std::nullopt : std::optional(found->second);
+    }
     static FieldId field(std::string_view box)
     {
         const auto id = taruk::fieldNamed(box);

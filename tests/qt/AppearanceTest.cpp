@@ -189,7 +189,7 @@ TEST(DarkTheme, EveryTextStaysReadable)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(darkPalette());
 
-    WindowNotifier notifier;
+    OpenNoticeNotifier notifier;
     taruk::CalculatorForm form(&notifier, '.');
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

@@ -13,26 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
-
-// Records notices, knows how deeply they nest, and can act once while one
-// is "open", as a user or a screen reader might.
-class WindowNotifier : public OpenNoticeNotifier {
-public:
-    void notify(std::string_view message) override
-    {
-        ++depth;
-        deepest = std::max(deepest, depth);
-        OpenNoticeNotifier::notify(message);
-        --depth;
-    }
-    int depth = 0;
-    int deepest = 0;
-};
 
 // The real window, shown and active, with its notices recorded.
 class FormTest : public testing::Test {
@@ -71,6 +53,6 @@ protected:
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     std::vector<std::string> notices() const { return notifier.messages; }
 
-    WindowNotifier notifier;
+    OpenNoticeNotifier notifier;
     taruk::CalculatorForm form{&notifier};
 };

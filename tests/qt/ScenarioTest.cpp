@@ -1,6 +1,6 @@
 #include "core/Notifier.h"
-#include "tests/form/ScenarioParams.h"
-#include "tests/form/ScenarioUser.h"
+#include "tests/scenarios/ScenarioSuite.h"
+#include "tests/scenarios/ScenarioUser.h"
 #include "ui/qt/CalculatorForm.h"
 #include "ui/qt/TextBox.h"
 #include "ui/qt/Utf8.h"
@@ -81,6 +81,9 @@ protected:
             {"Tab", Qt::Key_Tab, Qt::NoModifier},
             {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier},
             {"Enter", Qt::Key_Return, Qt::NoModifier},
+            {"Shift+Enter", Qt::Key_Return, Qt::ShiftModifier},
+            {"Ctrl+Enter", Qt::Key_Return, Qt::ControlModifier},
+            {"Alt+Enter", Qt::Key_Return, Qt::AltModifier},
             {"Escape", Qt::Key_Escape, Qt::NoModifier},
             {"Space", Qt::Key_Space, Qt::NoModifier},
             {"Backspace", Qt::Key_Backspace, Qt::NoModifier},

@@ -18,8 +18,9 @@ struct ScenarioStep {
         // Type the text one key at a time into the control that has the focus.
         Type,
         // One key on the control that has the focus: "Tab", "Shift+Tab",
-        // "Enter", "Escape", "Space", "Backspace" or "Ctrl+A"; or "Enter held":
-        // Enter down, two repeats of it as a held key gives them, then up.
+        // "Enter", "Shift+Enter", "Ctrl+Enter", "Alt+Enter", "Escape",
+        // "Space", "Backspace" or "Ctrl+A"; or "Enter held": Enter down, two
+        // repeats of it as a held key gives them, then up.
         Key,
         // A mouse click on the control.
         Click,

@@ -222,14 +222,15 @@ std::vector<Scenario> checkScenarios()
 
         // The reset writes Text1 and Text2 while both hold bad texts: their
         // checks run on the new "1" and say nothing. Counter 7: Text3 7, and
-        // the empty correction fails steps 3 and 4.
+        // the empty correction fails steps 3 and 4. Emptying the correction
+        // again warns again: the check saw the reset's "1".
         {"ResetAfterNotices",
          '.',
          {replace("Text1", "13000", {kRawDamageRange}),
           replace("Text2", "", {kCorrectionRange, kEnterCorrection}), replace("Text9", "7"),
           click("Command1", {kEnterAllValues, kRawDamageWrong}), click("Command2"),
-          click("Command1")},
-         {{"Text4", "1"}, {"Text6", "1.5"}}},
+          click("Command1"), replace("Text2", "", {kCorrectionRange, kEnterCorrection})},
+         {{"Text2", ""}, {"Text4", "1"}, {"Text6", "1.5"}}},
 
         // The reset's write of Text1 reaches its check, so the 0 typed again
         // after it is a change from 1 and warns again. The box is selected by
@@ -318,6 +319,19 @@ std::vector<Scenario> keyboardScenarios()
           key("Tab", "Text4"), key("Tab", "Command1"),
           key("Enter held", "Command1", {kRawDamageWrong})},
          {{"Text1", "13000"}, {"Text4", "13000"}, {"Text6", "19500"}}},
+
+        // Enter presses a focused button with Shift or Ctrl held as without;
+        // with Alt it is the system's key and presses nothing. Each press of
+        // 计算Taruk杀伤 over 13000 says so; Ctrl+Enter on 重新输入 then resets
+        // every box (else Text1 would keep 13000, Text4 13000).
+        {"EnterWithAModifier",
+         '.',
+         {replace("Text1", "13000", {kRawDamageRange}), key("Tab", "Text2"), key("Tab", "Text3"),
+          key("Tab", "Text4"), key("Tab", "Command1"), key("Alt+Enter", "Command1"),
+          key("Shift+Enter", "Command1", {kRawDamageWrong}),
+          key("Ctrl+Enter", "Command1", {kRawDamageWrong}), key("Tab", "Text5"),
+          key("Tab", "Text6"), key("Tab", "Command2"), key("Ctrl+Enter", "Command2")},
+         {}},
     };
 }
 

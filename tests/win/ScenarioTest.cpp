@@ -1,5 +1,5 @@
-#include "tests/form/ScenarioParams.h"
-#include "tests/form/ScenarioUser.h"
+#include "tests/scenarios/ScenarioSuite.h"
+#include "tests/scenarios/ScenarioUser.h"
 #include "tests/win/WinFormFixture.h"
 
 namespace {

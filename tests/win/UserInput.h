@@ -34,9 +34,9 @@ public:
         }
     }
 
-    // "Tab", "Shift+Tab", "Enter", "Escape", "Space", "Backspace", "Ctrl+A",
-    // "Shift+F10", "Menu" (the menu key), "Enter held" (down, then two
-    // repeats, then up); false for a name it does not know.
+    // The scenario table's keys, "Shift+F10" and "Menu" (the menu key);
+    // "Enter held" is down, then two repeats, then up. False for a name it
+    // does not know.
     bool key(std::string_view name)
     {
         if (name == "Enter held") {
@@ -57,6 +57,9 @@ public:
             {"Tab", {VK_TAB}},
             {"Shift+Tab", {VK_SHIFT, VK_TAB}},
             {"Enter", {VK_RETURN}},
+            {"Shift+Enter", {VK_SHIFT, VK_RETURN}},
+            {"Ctrl+Enter", {VK_CONTROL, VK_RETURN}},
+            {"Alt+Enter", {VK_MENU, VK_RETURN}},
             {"Escape", {VK_ESCAPE}},
             {"Space", {VK_SPACE}},
             {"Backspace", {VK_BACK}},

@@ -39,6 +39,15 @@ void EventRouter::pressCompleted(Button button)
         Command2_Click();
 }
 
+bool EventRouter::enterKeyDown(Button button, Modifiers held, bool repeat)
+{
+    if (held.alt || held.logo)
+        return false;
+    if (!repeat)
+        press(button);
+    return true;
+}
+
 void EventRouter::textChanged(FieldId id, std::string_view text)
 {
     // A change while a notice is open is not judged, and not taken as seen:

@@ -19,8 +19,11 @@ namespace taruk {
 //   while one is open is dropped, even if it completes after the notice has
 //   closed. A modal box runs its own event loop, and not every path into a
 //   window (a screen reader's press, a script) asks whether one is open.
-// - A key held down on a focused button presses it once, not again on each
-//   of the key's repeats.
+// - Enter on a focused button presses it, with Shift or Ctrl held as without,
+//   as a dialog's push button does; held down, it presses once, not again on
+//   each of its repeats. With Alt or the logo key held it presses nothing:
+//   such a chord is the system's (on Windows Alt+Enter is a system key, which
+//   a dialog leaves alone), and the window passes it on.
 // - The checks of Text1 and Text2 judge committed text only: nothing while an
 //   input method is composing in the box. A program write into a box ends its
 //   composition.
@@ -31,6 +34,14 @@ namespace taruk {
 class EventRouter {
 public:
     enum class Button { Command1, Command2 };
+
+    // The modifier keys held with a key.
+    struct Modifiers {
+        bool shift = false;
+        bool control = false;
+        bool alt = false;
+        bool logo = false; // the Windows key, Command, Meta
+    };
 
     // Notices go to `shown`; numbers are read and written with the separator.
     EventRouter(FieldStore &store, Notifier &shown, char decimalSeparator);
@@ -45,13 +56,10 @@ public:
         pressBegan(button);
         pressCompleted(button);
     }
-    // The key that presses a focused button (Enter) went down; `repeat` when
-    // it is held and this is one of its repeats.
-    void pressKey(Button button, bool repeat)
-    {
-        if (!repeat)
-            press(button);
-    }
+    // Enter went down on a focused button; `repeat` when it is held and this
+    // is one of its repeats. False when the key is not the button's, for the
+    // window to pass on.
+    bool enterKeyDown(Button button, Modifiers held, bool repeat);
 
     // Every change of a box's text, with the text it held when the toolkit
     // reported the change.

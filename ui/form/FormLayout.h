@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <stdexcept>
 #include <string_view>
 
 namespace taruk::FormLayout {
@@ -17,11 +18,26 @@ inline constexpr int kClientHeightTwips = 7440;
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
 
+// Every control's text, in the faces of FontFaces::kText.
+inline constexpr int kTextPointSize = 9;
+
 // The two result boxes: 12 pt, normal weight, in the faces of
-// FontFaces::kResult (宋体 first), and these colours.
+// FontFaces::kResult (宋体 first), each in its colour.
 inline constexpr int kResultPointSize = 12;
-inline constexpr Rgb kNormalDamageColour = {192, 0, 0}; // Text4
-inline constexpr Rgb kFrenzyDamageColour = {0, 0, 128}; // Text6
+struct ResultBox {
+    FieldId box;
+    Rgb colour;
+};
+inline constexpr std::array<ResultBox, 2> kResultBoxes = {{
+    {FieldId::Text4, {192, 0, 0}}, // the normal final damage, red
+    {FieldId::Text6, {0, 0, 128}}, // the damage after frenzy, navy
+}};
+
+constexpr bool isResultBox(FieldId id)
+{
+    return std::any_of(kResultBoxes.begin(), kResultBoxes.end(),
+                       [id](const ResultBox &r) { return r.box == id; });
+}
 
 namespace detail {
 using K = ControlSpec::Kind;
@@ -121,6 +137,16 @@ inline constexpr std::array<ControlSpec, 57> kControls = [] {
 }();
 // clang-format on
 
+// Where the control of that name is in the table.
+constexpr std::size_t indexOf(std::string_view name)
+{
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        if (kControls[i].name == name)
+            return i;
+    throw std::invalid_argument("no control of that name");
+}
+constexpr const ControlSpec &byName(std::string_view name) { return kControls[indexOf(name)]; }
+
 // Every container is a group box that comes earlier in the table.
 static_assert([] {
     for (std::size_t i = 0; i < kControls.size(); ++i) {
@@ -136,7 +162,8 @@ static_assert([] {
     return true;
 }());
 
-inline constexpr std::size_t kFocusableCount = 26;
+inline constexpr std::size_t kFocusableCount = static_cast<std::size_t>(std::count_if(
+    kControls.begin(), kControls.end(), [](const ControlSpec &c) { return c.takesFocus(); }));
 
 // The text boxes and buttons in keyboard order (by tab index), as indexes
 // into kControls.

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "ui/form/FormLayout.h"
+
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 // The same window arranged for a narrow screen: one column of rows, read top
 // to bottom in keyboard order (FormLayout's kFocusOrder), each box after its
-// label. The controls keep their names, captions and group boxes; only their
-// places change, so a front end lays them out from this list and builds them
-// from FormLayout's table.
+// label, then the notes at the foot. The controls keep their names, captions
+// and group boxes; only their places change, so a front end lays them out
+// from these rows and builds them from FormLayout's table. Worked out here
+// from the table, so a change of the keyboard order or of a group moves the
+// rows with it.
 namespace taruk::PhoneLayout {
 
 struct Row {
@@ -15,47 +22,96 @@ struct Row {
     std::string_view group;
     // Left to right; a label comes before its box. The second may be empty.
     std::array<std::string_view, 2> controls;
-    // The rows of the two results and the two buttons, which stay on screen
-    // together after a calculation.
+    // The rows from the first result box or button to the last, which stay
+    // on screen together after a calculation.
     bool results = false;
 };
 
-// Keyboard order takes three boxes out of their group boxes' runs: Text22
-// (strong-Taruk total) comes after the counter grid, and Text23 and Text24
-// after it. They stand with their labels in the outer group, after the grid,
-// as they are visited.
-// clang-format off
-inline constexpr std::array<Row, 29> kRows = {{
-    {"Frame1", {"Label1", "Text1"}},
-    {"Frame1", {"Label2", "Text2"}},
-    {"Frame1", {"Label3", "Text3"}},
-    {"Frame1", {"Label4", "Text4"}, true},
-    {"Frame1", {"Command1", ""}, true},
-    {"Frame1", {"Label5", "Text5"}, true},
-    {"Frame1", {"Label6", "Text6"}, true},
-    {"Frame1", {"Command2", ""}, true},
-    {"Frame2", {"Label10", "Text10"}},
-    {"Frame2", {"Label11", "Text11"}},
-    {"Frame2", {"Label12", "Text12"}},
-    {"Frame2", {"Label13", "Text13"}},
-    {"Frame3", {"Label8", "Text7"}},
-    {"Frame3", {"Label9", "Text8"}},
-    {"Frame3", {"Label14", "Text9"}},
-    {"Frame3", {"Label15", "Text14"}},
-    {"Frame3", {"Label16", "Text15"}},
-    {"Frame3", {"Label17", "Text16"}},
-    {"Frame3", {"Label18", "Text17"}},
-    {"Frame3", {"Label19", "Text18"}},
-    {"Frame3", {"Label20", "Text19"}},
-    {"Frame3", {"Label21", "Text20"}},
-    {"Frame3", {"Label22", "Text21"}},
-    {"Frame1", {"Label23", "Text22"}},
-    {"Frame1", {"Label24", "Text23"}},
-    {"Frame1", {"Label28", "Text24"}},
-    {"Frame1", {"Label27", "Label25"}},
-    {"Frame1", {"Label26", ""}},
-    {"Frame1", {"Label7", ""}},
-}};
-// clang-format on
+namespace detail {
+
+using FormLayout::byName;
+using FormLayout::indexOf;
+using FormLayout::kControls;
+using Kind = ControlSpec::Kind;
+
+constexpr std::string_view labelOf(FieldId field)
+{
+    for (const ControlSpec &c : kControls)
+        if (c.kind == Kind::Label && c.field == field)
+            return c.name;
+    throw std::invalid_argument("a box without a label");
+}
+
+constexpr bool within(std::string_view group, std::string_view outer)
+{
+    for (std::string_view g = group; !g.empty(); g = byName(g).container)
+        if (g == outer)
+            return true;
+    return false;
+}
+
+struct Rows {
+    std::array<Row, kControls.size()> rows{};
+    std::size_t count = 0;
+};
+
+constexpr Rows arrange()
+{
+    Rows out;
+    // A group box is drawn once: once its rows are left, a control of it
+    // that comes later in keyboard order stands in the group box around it.
+    std::array<bool, kControls.size()> leftBehind{};
+    std::string_view current;
+    const auto add = [&](std::string_view group, std::string_view first, std::string_view second) {
+        while (leftBehind[indexOf(group)])
+            group = byName(group).container;
+        for (std::string_view g = current; !g.empty() && !within(group, g); g = byName(g).container)
+            leftBehind[indexOf(g)] = true;
+        current = group;
+        out.rows[out.count++] = {group, {first, second}};
+    };
+    // The rows from the first result box or button to the last stand together.
+    std::size_t firstResult = kControls.size();
+    std::size_t lastResult = 0;
+    for (std::size_t index : FormLayout::kFocusOrder) {
+        const ControlSpec &c = kControls[index];
+        if (c.kind == Kind::TextBox)
+            add(c.container, labelOf(*c.field), c.name);
+        else
+            add(c.container, c.name, "");
+        if (c.kind == Kind::Button || FormLayout::isResultBox(*c.field)) {
+            firstResult = std::min(firstResult, out.count - 1);
+            lastResult = out.count - 1;
+        }
+    }
+    for (std::size_t i = firstResult; i <= lastResult; ++i)
+        out.rows[i].results = true;
+    // The notes, in the table's order; a note that starts where the one
+    // before it ends, on the same line, shares its row ("PS:" and the first
+    // range).
+    std::optional<ControlSpec> previous;
+    for (const ControlSpec &c : kControls) {
+        if (c.kind != Kind::Label || c.field)
+            continue;
+        if (previous && previous->container == c.container && previous->top == c.top &&
+            previous->left + previous->width >= c.left)
+            out.rows[out.count - 1].controls[1] = c.name;
+        else
+            add(c.container, c.name, "");
+        previous = c;
+    }
+    return out;
+}
+
+} // namespace detail
+
+inline constexpr std::size_t kRowCount = detail::arrange().count;
+
+inline constexpr std::array<Row, kRowCount> kRows = [] {
+    const detail::Rows all = detail::arrange();
+    std::array<Row, kRowCount> rows{};
+    std::copy_n(all.rows.begin(), kRowCount, rows.begin());
+    return rows;
+}();
 
 } // namespace taruk::PhoneLayout

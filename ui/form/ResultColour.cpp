@@ -9,10 +9,9 @@ Rgb resultTextColour(FieldId box, const BoxTheme &theme)
 {
     if (theme.highContrast)
         return theme.text;
-    if (box == FieldId::Text4)
-        return readableOn(FormLayout::kNormalDamageColour, theme.background);
-    if (box == FieldId::Text6)
-        return readableOn(FormLayout::kFrenzyDamageColour, theme.background);
+    for (const FormLayout::ResultBox &result : FormLayout::kResultBoxes)
+        if (result.box == box)
+            return readableOn(result.colour, theme.background);
     return theme.text;
 }
 

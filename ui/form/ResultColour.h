@@ -15,9 +15,9 @@ struct BoxTheme {
 
 // The one rule for the colour of a result box's text, in light, dark and
 // high-contrast themes alike: under high contrast the theme's own text
-// colour; otherwise the form's colour (Text4 red 192,0,0, Text6 navy
-// 0,0,128), moved only as far as it takes to be readable on the box's
-// background. Any other box keeps the theme's text colour.
+// colour; otherwise the form's colour (FormLayout::kResultBoxes), moved
+// only as far as it takes to be readable on the box's background. Any other
+// box keeps the theme's text colour.
 Rgb resultTextColour(FieldId box, const BoxTheme &theme);
 
 } // namespace taruk

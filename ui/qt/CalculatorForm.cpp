@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 
@@ -91,7 +92,7 @@ void CalculatorForm::buildControls()
             const FieldId id = *spec.field;
             auto *box = new TextBox(toQString(startupText(id)), parent);
             box->setReadOnly(isOutputField(id));
-            if (id == FieldId::Text4 || id == FieldId::Text6)
+            if (FormLayout::isResultBox(id))
                 box->setFont(resultFont);
             m_boxes[fieldIndex(id)] = box;
             widget = box;
@@ -140,8 +141,14 @@ void CalculatorForm::connectControls()
                 [this, b = button] { m_router->pressBegan(b); });
         connect(widget, &QAbstractButton::clicked, this,
                 [this, b = button] { m_router->pressCompleted(b); });
-        connect(widget, &CommandButton::enterPressed, this,
-                [this, b = button](bool repeat) { m_router->pressKey(b, repeat); });
+        connect(widget, &CommandButton::enterPressed, this, [this, b = button](QKeyEvent *event) {
+            const Qt::KeyboardModifiers held = event->modifiers();
+            event->setAccepted(m_router->enterKeyDown(
+                b,
+                {held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
+                 held.testFlag(Qt::AltModifier), held.testFlag(Qt::MetaModifier)},
+                event->isAutoRepeat()));
+        });
     }
     for (FieldId id : kAllFields) {
         TextBox *box = textBox(id);
@@ -161,13 +168,13 @@ void CalculatorForm::colourResults()
     // high-contrast setting: such a theme comes as a palette, on which the
     // rule keeps the results readable.
     const QPalette &own = this->palette();
-    for (FieldId id : {FieldId::Text4, FieldId::Text6}) {
-        TextBox *box = textBox(id);
+    for (const FormLayout::ResultBox &result : FormLayout::kResultBoxes) {
+        TextBox *box = textBox(result.box);
         QPalette palette = box->palette();
         for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
             const BoxTheme theme = {rgbOf(own.color(group, QPalette::Base)),
                                     rgbOf(own.color(group, QPalette::Text)), false};
-            const Rgb shown = resultTextColour(id, theme);
+            const Rgb shown = resultTextColour(result.box, theme);
             palette.setColor(group, QPalette::Text, QColor(shown.red, shown.green, shown.blue));
         }
         box->setPalette(palette);

@@ -11,11 +11,8 @@ CommandButton::CommandButton(const QString &caption, QWidget *parent) : QPushBut
 
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (enter && modifiers == Qt::NoModifier) {
-        emit enterPressed(event->isAutoRepeat());
-        event->accept();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed(event);
         return;
     }
     QPushButton::keyPressEvent(event);

@@ -44,7 +44,7 @@ QFont FormFonts::text()
 {
     QFont font(firstInstalledFamily(FontFaces::kText, QStringLiteral("sans-serif")));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(9);
+    font.setPointSize(FormLayout::kTextPointSize);
     return font;
 }
 

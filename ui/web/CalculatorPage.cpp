@@ -31,10 +31,10 @@ void CalculatorPage::press(std::string_view button)
         m_router.press(*pressed);
 }
 
-void CalculatorPage::pressKey(std::string_view button, bool repeat)
+void CalculatorPage::pressKey(std::string_view button, EventRouter::Modifiers held, bool repeat)
 {
     if (const auto pressed = buttonNamed(button))
-        m_router.pressKey(*pressed, repeat);
+        m_router.enterKeyDown(*pressed, held, repeat);
 }
 
 void CalculatorPage::textChanged(std::string_view box, std::string_view text)

@@ -20,8 +20,9 @@ public:
     explicit CalculatorPage(std::string_view decimalMark);
 
     void press(std::string_view button);
-    // Enter on a focused button; `repeat` for the repeats of a held key.
-    void pressKey(std::string_view button, bool repeat);
+    // Enter on a focused button with the modifiers held; `repeat` for the
+    // repeats of a held key.
+    void pressKey(std::string_view button, EventRouter::Modifiers held, bool repeat);
     // The box's text has changed (or its composition ended); `text` is what
     // it held when the page reported it.
     void textChanged(std::string_view box, std::string_view text);

@@ -6,7 +6,6 @@
 #include "ui/form/PhoneLayout.h"
 #include "ui/form/ResultColour.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 #include <string_view>
@@ -18,21 +17,14 @@ namespace {
 
 namespace L = FormLayout;
 using Kind = ControlSpec::Kind;
+using L::byName;
 
-// The read-only boxes' background and text under a light and a dark colour
-// scheme (calculator.css). A high-contrast mode is the browser's forced
-// colours, which draw every text in the colour the user chose, as the rule
-// says.
+// The read-only boxes' background and the page's text under a light and a
+// dark colour scheme, written into the sheet as --read-only and --text. A
+// high-contrast mode is the browser's forced colours, which draw every text
+// in the colour the user chose, as the rule says.
 constexpr BoxTheme kLight = {{240, 240, 240}, {0, 0, 0}, false};
 constexpr BoxTheme kDark = {{30, 30, 30}, {232, 232, 232}, false};
-
-const ControlSpec &byName(std::string_view name)
-{
-    for (const ControlSpec &c : L::kControls)
-        if (c.name == name)
-            return c;
-    throw std::invalid_argument("no control " + std::string(name));
-}
 
 std::string escaped(std::string_view text)
 {
@@ -58,10 +50,9 @@ std::string escaped(std::string_view text)
     return out;
 }
 
-// Twips as CSS pixels, to a thousandth, without the C locale's help.
-std::string px(int twips)
+// Thousandths of a CSS pixel, without the C locale's help.
+std::string pxOfThousandths(int thousandths)
 {
-    const int thousandths = (twips * 1000 + (twips < 0 ? -7 : 7)) / L::kTwipsPerPixel;
     std::string out = (thousandths < 0 ? "-" : "") + std::to_string(std::abs(thousandths) / 1000);
     if (int rest = std::abs(thousandths) % 1000; rest != 0) {
         std::string digits = std::to_string(rest);
@@ -70,6 +61,12 @@ std::string px(int twips)
         out += '.' + digits;
     }
     return out + "px";
+}
+
+// Twips as CSS pixels, to a thousandth.
+std::string px(int twips)
+{
+    return pxOfThousandths((twips * 1000 + (twips < 0 ? -7 : 7)) / L::kTwipsPerPixel);
 }
 
 // Where a control stands in the window, in twips from its top left corner.
@@ -118,7 +115,7 @@ std::string controlHtml(const ControlSpec &c)
         // A phone's decimal keyboard; the box still takes any text, a minus
         // and an exponent included, as on the desktop.
         box += isOutputField(field) ? " readonly" : " inputmode=\"decimal\"";
-        if (field == FieldId::Text4 || field == FieldId::Text6)
+        if (L::isResultBox(field))
             box += " class=\"result\"";
         if (c.name == firstFocusable())
             box += " autofocus";
@@ -140,7 +137,7 @@ Markup build()
 {
     Markup m;
     m.html = "<main id=\"CalculatorForm\" aria-busy=\"true\">\n";
-    std::vector<std::string_view> open, closed;
+    std::vector<std::string_view> open;
     bool inResults = false;
     auto closeResults = [&] {
         if (inResults)
@@ -154,14 +151,9 @@ Markup build()
             ++keep;
         if (keep < open.size() || row.results != inResults)
             closeResults();
-        while (open.size() > keep) {
-            closed.push_back(open.back());
-            open.pop_back();
+        for (; open.size() > keep; open.pop_back())
             m.html += "</fieldset>\n";
-        }
         for (std::size_t i = keep; i < chain.size(); ++i) {
-            if (std::find(closed.begin(), closed.end(), chain[i]) != closed.end())
-                throw std::invalid_argument("group box " + std::string(chain[i]) + " split");
             const ControlSpec &group = byName(chain[i]);
             m.parents.emplace_back(group.name, group.container);
             m.html += "<fieldset id=\"" + std::string(group.name) + "\"><legend>" +
@@ -201,15 +193,31 @@ std::string rgb(Rgb c)
            std::to_string(c.blue) + ')';
 }
 
+std::string themeVariables(const BoxTheme &theme)
+{
+    return "  --text: " + rgb(theme.text) + ";\n  --read-only: " + rgb(theme.background) + ";\n";
+}
+
+std::string replaced(std::string text, std::string_view mark, std::string_view by)
+{
+    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
+        text.replace(at, mark.size(), by);
+    return text;
+}
+
 } // namespace
 
 std::string html() { return build().html; }
 
-std::string css()
+std::string css(std::string_view phoneSheet)
 {
     std::string out = "/* Written at build time from the window description. */\n";
     out += ":root {\n  --text-faces: " + faceList(FontFaces::kText, "sans-serif") +
-           ";\n  --result-faces: " + faceList(FontFaces::kResult, "serif") + ";\n}\n";
+           ";\n  --result-faces: " + faceList(FontFaces::kResult, "serif") +
+           ";\n  --text-size: " + std::to_string(L::kTextPointSize) +
+           "pt;\n  --result-size: " + std::to_string(L::kResultPointSize) + "pt;\n" +
+           themeVariables(kLight) + "}\n";
+    out += "@media (prefers-color-scheme: dark) {\n:root {\n" + themeVariables(kDark) + "}\n}\n";
     out += ":where(#CalculatorForm) { width: " + px(L::kClientWidthTwips) +
            "; height: " + px(L::kClientHeightTwips) + "; }\n";
     for (const auto &[name, parent] : build().parents) {
@@ -220,11 +228,15 @@ std::string css()
                "; top: " + px(at.top - origin.top) + "; width: " + px(c.width) +
                "; height: " + px(c.height) + "; }\n";
     }
-    for (FieldId id : {FieldId::Text4, FieldId::Text6})
-        out += ":where(#" + std::string(fieldName(id)) +
-               ") { --light: " + rgb(resultTextColour(id, kLight)) +
-               "; --dark: " + rgb(resultTextColour(id, kDark)) + "; }\n";
-    return out;
+    for (const L::ResultBox &result : L::kResultBoxes)
+        out += ":where(#" + std::string(fieldName(result.box)) +
+               ") { --light: " + rgb(resultTextColour(result.box, kLight)) +
+               "; --dark: " + rgb(resultTextColour(result.box, kDark)) + "; }\n";
+    // The window no longer fits below its own width (max-width counts the
+    // width itself, and a zoomed page's width need not be whole pixels).
+    const int windowThousandths = L::kClientWidthTwips * 1000 / L::kTwipsPerPixel;
+    return out + replaced(std::string(phoneSheet), "@NARROWER_THAN_WINDOW@",
+                          pxOfThousandths(windowThousandths - 20));
 }
 
 } // namespace taruk::web::WindowMarkup

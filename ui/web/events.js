@@ -21,12 +21,15 @@ export function forwardEvents(form, notice, calls) {
     if (notice.open) calls.send('taruk_composition_ended_during_notice', event.target.id);
     else calls.report('taruk_composition_ended', event.target.id, event.target.value);
   });
-  // Enter on a focused button, its repeats included, goes to the window's
-  // rules rather than to the browser, which clicks again on every repeat.
+  // Enter on a focused button, its repeats and the modifiers held included,
+  // goes to the window's rules rather than to the browser, which clicks again
+  // on every repeat and whatever is held.
   form.addEventListener('keydown', (event) => {
     if (event.key !== 'Enter' || !(event.target instanceof HTMLButtonElement)) return;
     event.preventDefault();
-    if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey || notice.open) return;
-    calls.send('taruk_press_key', event.target.id, event.repeat ? 'repeat' : 'first');
+    if (notice.open) return;
+    const held = [event.shiftKey && 'Shift', event.ctrlKey && 'Control', event.altKey && 'Alt',
+      event.metaKey && 'Meta'].filter(Boolean).join(' ');
+    calls.send('taruk_press_key', event.target.id, event.repeat ? 'repeat' : 'first', held);
   });
 }

@@ -1,8 +1,7 @@
 #include "ui/win/CalculatorForm.h"
 
-#include "ui/form/ResultColour.h"
 #include "ui/win/Dpi.h"
-#include "ui/win/ResultColour.h"
+#include "ui/win/SystemTheme.h"
 #include "ui/win/Utf16.h"
 #include "ui/win/WindowClass.h"
 #include "ui/win/WindowFrame.h"
@@ -120,13 +119,19 @@ LRESULT CalculatorForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
 bool CalculatorForm::preTranslateMessage(MSG &message)
 {
     // Enter on a focused button goes to the shared rule, which knows a held
-    // key's repeats (bit 30: the key was already down). IsDialogMessage would
-    // turn each repeat into IDOK.
-    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
-        if (const auto button = buttonOf(message.hwnd)) {
-            m_router.pressKey(*button, (message.lParam & (1L << 30)) != 0);
+    // key's repeats (bit 30: the key was already down) and the modifiers
+    // (with Alt it comes as a system key). IsDialogMessage would turn each
+    // repeat into IDOK. What the rule leaves is passed on.
+    if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
+        message.wParam == VK_RETURN) {
+        const auto down = [](int key) { return GetKeyState(key) < 0; };
+        const auto button = buttonOf(message.hwnd);
+        if (button && m_router.enterKeyDown(*button,
+                                            {down(VK_SHIFT), down(VK_CONTROL),
+                                             message.message == WM_SYSKEYDOWN || down(VK_MENU),
+                                             down(VK_LWIN) || down(VK_RWIN)},
+                                            (message.lParam & (1L << 30)) != 0))
             return true;
-        }
     }
     return IsDialogMessageW(m_window, &message);
 }
@@ -162,13 +167,9 @@ LRESULT CalculatorForm::onColour(HDC dc, HWND control, LPARAM lParam)
     // background and choose only the two result colours.
     const LRESULT brush =
         DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), lParam);
-    for (FieldId result : {FieldId::Text4, FieldId::Text6}) {
-        if (control == textBox(result)) {
-            const BoxTheme theme = {rgbOf(GetBkColor(dc)), rgbOf(GetTextColor(dc)),
-                                    highContrastOn()};
-            SetTextColor(dc, colorRefOf(resultTextColour(result, theme)));
-        }
-    }
+    for (const FormLayout::ResultBox &result : FormLayout::kResultBoxes)
+        if (control == textBox(result.box))
+            SetTextColor(dc, colorRefOf(resultTextColour(result.box, systemBoxTheme(dc))));
     return brush;
 }
 

@@ -64,8 +64,8 @@ constexpr std::array<std::size_t, kControlCount> kCreationOrder = [] {
 
 HFONT fontFor(const ControlSpec &spec, const FormFonts &fonts)
 {
-    const bool result = spec.kind == ControlSpec::Kind::TextBox &&
-                        (spec.field == FieldId::Text4 || spec.field == FieldId::Text6);
+    const bool result =
+        spec.kind == ControlSpec::Kind::TextBox && FormLayout::isResultBox(*spec.field);
     return result ? fonts.result() : fonts.ui();
 }
 

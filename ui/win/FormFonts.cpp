@@ -14,8 +14,6 @@ namespace taruk::win {
 
 namespace {
 
-constexpr int kUiPointSize = 9;
-
 int CALLBACK keepFirstFace(const LOGFONTW *font, const TEXTMETRICW *, DWORD, LPARAM found)
 {
     // '@' names the vertical variant of a face, which draws text rotated.
@@ -73,7 +71,7 @@ LOGFONTW FormFonts::uiFont(UINT dpi)
     // Tahoma) has none.
     const std::wstring face = chineseFace(FontFaces::kText);
     if (!face.empty()) {
-        LOGFONTW font = fontOf(face, kUiPointSize, dpi, DEFAULT_CHARSET);
+        LOGFONTW font = fontOf(face, FormLayout::kTextPointSize, dpi, DEFAULT_CHARSET);
         font.lfQuality = CLEARTYPE_QUALITY;
         return font;
     }

@@ -5,8 +5,8 @@
 namespace taruk::win {
 
 // The window's two fonts at one DPI, each with Chinese glyphs wherever the
-// system has any: 9 pt for every control, and 宋体 12 pt for the two result
-// boxes. Owns the GDI handles.
+// system has any, at FormLayout's sizes: one for every control, 宋体 for the
+// two result boxes. Owns the GDI handles.
 class FormFonts {
 public:
     explicit FormFonts(UINT dpi);

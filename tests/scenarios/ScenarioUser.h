@@ -13,8 +13,8 @@ public:
 
     // A mouse click on the control of that name.
     virtual void click(std::string_view control) = 0;
-    // One of the table's keys ("Tab", "Shift+Tab", "Enter", "Escape", "Space",
-    // "Backspace", "Ctrl+A", "Enter held") on the control that has the focus.
+    // One of the table's keys (ScenarioStep::Act::Key) on the control that
+    // has the focus.
     virtual void key(std::string_view name) = 0;
     // The UTF-8 text typed into the control that has the focus, one key a
     // character.

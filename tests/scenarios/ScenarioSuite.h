@@ -12,7 +12,8 @@
 #include <vector>
 
 // What every window's scenario test needs around the table: the scenarios as
-// GoogleTest parameters, and every box's text at the end.
+// GoogleTest parameters, each step described, and every box's text at the
+// end.
 
 namespace taruk {
 // Found by GoogleTest through the argument's namespace.
