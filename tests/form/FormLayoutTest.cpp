@@ -107,6 +107,22 @@ std::vector<const ControlSpec *> labelsOfBoxes()
     return labels;
 }
 
+// Worked out by hand from the form: each group box's place is added in.
+TEST(FormGeometry, WindowPlacesAddTheGroupBoxesAround)
+{
+    struct Case {
+        const char *control;
+        int left, top;
+    };
+    for (const Case &c :
+         {Case{"Frame1", 0, 0}, Case{"Command1", 360, 5760}, Case{"Frame3", 480, 2280},
+          Case{"Text10", 600, 1680}, Case{"Text7", 1320, 2520}}) {
+        const L::Place at = L::kWindowPlaces[L::indexOf(c.control)];
+        EXPECT_EQ(at.left, c.left) << c.control;
+        EXPECT_EQ(at.top, c.top) << c.control;
+    }
+}
+
 TEST(FormGeometry, NoTwoControlsOverlap)
 {
     for (const ControlSpec &a : L::kControls) {

@@ -162,6 +162,26 @@ static_assert([] {
     return true;
 }());
 
+// Where each control stands in the window's client area, in twips: its own
+// place plus those of the group boxes around it (indexed as kControls).
+struct Place {
+    int left;
+    int top;
+};
+inline constexpr std::array<Place, kControls.size()> kWindowPlaces = [] {
+    std::array<Place, kControls.size()> places{};
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const ControlSpec &c = kControls[i];
+        places[i] = {c.left, c.top};
+        if (!c.container.empty()) { // containers come earlier, so theirs is known
+            const Place around = places[indexOf(c.container)];
+            places[i].left += around.left;
+            places[i].top += around.top;
+        }
+    }
+    return places;
+}();
+
 inline constexpr std::size_t kFocusableCount = static_cast<std::size_t>(std::count_if(
     kControls.begin(), kControls.end(), [](const ControlSpec &c) { return c.takesFocus(); }));
 

@@ -69,23 +69,6 @@ std::string px(int twips)
     return pxOfThousandths((twips * 1000 + (twips < 0 ? -7 : 7)) / L::kTwipsPerPixel);
 }
 
-// Where a control stands in the window, in twips from its top left corner.
-struct Point {
-    int left;
-    int top;
-};
-Point windowPlace(const ControlSpec &c)
-{
-    Point p{c.left, c.top};
-    for (std::string_view in = c.container; !in.empty();) {
-        const ControlSpec &group = byName(in);
-        p.left += group.left;
-        p.top += group.top;
-        in = group.container;
-    }
-    return p;
-}
-
 // The group boxes from the outermost down to `group`.
 std::vector<std::string_view> groupChain(std::string_view group)
 {
@@ -222,8 +205,9 @@ std::string css(std::string_view phoneSheet)
            "; height: " + px(L::kClientHeightTwips) + "; }\n";
     for (const auto &[name, parent] : build().parents) {
         const ControlSpec &c = byName(name);
-        const Point at = windowPlace(c);
-        const Point origin = parent.empty() ? Point{0, 0} : windowPlace(byName(parent));
+        const L::Place at = L::kWindowPlaces[L::indexOf(name)];
+        const L::Place origin =
+            parent.empty() ? L::Place{0, 0} : L::kWindowPlaces[L::indexOf(parent)];
         out += ":where(#" + std::string(name) + ") { left: " + px(at.left - origin.left) +
                "; top: " + px(at.top - origin.top) + "; width: " + px(c.width) +
                "; height: " + px(c.height) + "; }\n";

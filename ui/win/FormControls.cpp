@@ -15,24 +15,6 @@ constexpr std::size_t kControlCount = FormControls::kCount;
 // for Enter and Escape.
 constexpr int kFirstControlId = 100;
 
-// Each control's top-left corner in twips from the client area's: the table
-// measures from the containing group box, but every control here is a
-// child of the window itself.
-constexpr std::array<POINT, kControlCount> kOrigins = [] {
-    std::array<POINT, kControlCount> origins{};
-    for (std::size_t i = 0; i < kControlCount; ++i) {
-        POINT origin = {kControls[i].left, kControls[i].top};
-        for (std::size_t j = 0; j < i; ++j) {
-            if (kControls[j].name == kControls[i].container) {
-                origin.x += origins[j].x;
-                origin.y += origins[j].y;
-            }
-        }
-        origins[i] = origin;
-    }
-    return origins;
-}();
-
 // Focusable controls first, in keyboard order, because IsDialogMessage
 // walks the children in creation order; each text box right after its
 // label, where screen readers look for a box's name (labels are no tab
@@ -91,8 +73,8 @@ RECT boundsOf(std::size_t index, HFONT font, int dpi, HDC dc)
         height = std::max(height, static_cast<int>(metrics.tmHeight));
     }
     SelectObject(dc, previous);
-    const int left = FormLayout::toPixels(kOrigins[index].x, dpi);
-    const int top = FormLayout::toPixels(kOrigins[index].y, dpi);
+    const int left = FormLayout::toPixels(FormLayout::kWindowPlaces[index].left, dpi);
+    const int top = FormLayout::toPixels(FormLayout::kWindowPlaces[index].top, dpi);
     return {left, top, left + width, top + height};
 }
 
