@@ -5,7 +5,9 @@
 #include "ui/form/FormLayout.h"
 #include "ui/form/PhoneLayout.h"
 #include "ui/form/ResultColour.h"
+#include "ui/web/PageTexts.h"
 
+#include <array>
 #include <cstdlib>
 #include <stdexcept>
 #include <string_view>
@@ -200,23 +202,69 @@ std::string themeVariables(const BoxTheme &theme)
 
 std::string replaced(std::string text, std::string_view mark, std::string_view by)
 {
-    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
+    for (std::size_t at = text.find(mark); at != std::string::npos;
+         at = text.find(mark, at + by.size()))
         text.replace(at, mark.size(), by);
     return text;
 }
 
+// A CSS string.
+std::string quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+// The texts the page's scripts show, each a <data> element whose value is the
+// name they use.
+std::string scriptTexts()
+{
+    namespace T = PageTexts;
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kTexts = {{
+        {"BROWSER_TOO_OLD", T::kBrowserTooOld},
+        {"FILE_FAILED", T::kFileFailed},
+        {"FILES_DIFFER", T::kFilesDiffer},
+        {"START_FAILED", T::kStartFailed},
+        {"CALL_FAILED", T::kCallFailed},
+    }};
+    std::string out;
+    for (const auto &[name, text] : kTexts)
+        out += "<data value=\"" + std::string(name) + "\">" + escaped(text) + "</data>";
+    return out;
+}
+
 } // namespace
 
-std::string html() { return build().html; }
+std::string page(std::string_view pageTemplate)
+{
+    std::string out(pageTemplate);
+    const std::array<std::pair<std::string_view, std::string>, 7> kFilled = {{
+        {"@WINDOW@", build().html},
+        {"@WINDOW_CAPTION@", escaped(L::kWindowCaption)},
+        {"@APPLICATION_TITLE@", escaped(L::kApplicationTitle)},
+        {"@DESCRIPTION@", escaped(PageTexts::kDescription)},
+        {"@NO_SCRIPT@", escaped(PageTexts::kNoScript)},
+        {"@OK@", escaped(PageTexts::kOk)},
+        {"@TEXTS@", scriptTexts()},
+    }};
+    for (const auto &[mark, text] : kFilled)
+        out = replaced(std::move(out), mark, text);
+    return out;
+}
 
-std::string css(std::string_view phoneSheet)
+std::string css(std::string_view pageSheet, std::string_view phoneSheet)
 {
     std::string out = "/* Written at build time from the window description. */\n";
     out += ":root {\n  --text-faces: " + faceList(FontFaces::kText, "sans-serif") +
            ";\n  --result-faces: " + faceList(FontFaces::kResult, "serif") +
            ";\n  --text-size: " + std::to_string(L::kTextPointSize) +
            "pt;\n  --result-size: " + std::to_string(L::kResultPointSize) + "pt;\n" +
-           themeVariables(kLight) + "}\n";
+           themeVariables(kLight) + "  --loading: " + quoted(PageTexts::kLoading) + ";\n}\n";
     out += "@media (prefers-color-scheme: dark) {\n:root {\n" + themeVariables(kDark) + "}\n}\n";
     out += ":where(#CalculatorForm) { width: " + px(L::kClientWidthTwips) +
            "; height: " + px(L::kClientHeightTwips) + "; }\n";
@@ -235,8 +283,10 @@ std::string css(std::string_view phoneSheet)
     // The window no longer fits below its own width (max-width counts the
     // width itself, and a zoomed page's width need not be whole pixels).
     const int windowThousandths = L::kClientWidthTwips * 1000 / L::kTwipsPerPixel;
-    return out + replaced(std::string(phoneSheet), "@NARROWER_THAN_WINDOW@",
-                          pxOfThousandths(windowThousandths - 20));
+    return out +
+           replaced(std::string(phoneSheet), "@NARROWER_THAN_WINDOW@",
+                    pxOfThousandths(windowThousandths - 20)) +
+           std::string(pageSheet);
 }
 
 } // namespace taruk::web::WindowMarkup

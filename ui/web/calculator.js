@@ -6,13 +6,12 @@
 // notices.
 import { CallQueue } from './calls.js';
 import { forwardEvents } from './events.js';
-import { showFailure } from './failure.js';
+import { TEXTS, showFailure } from './failure.js';
 import { wrapKeyboardOrder } from './keyboard.js';
 import { decimalMark } from './locale.js';
 import { LoadFailure, loadModule } from './module-loader.js';
 import { makePage } from './page.js';
 import { keepResultsInView } from './results.js';
-import { TEXTS } from './texts.js';
 
 const form = document.getElementById('CalculatorForm');
 const calls = new CallQueue(form);
