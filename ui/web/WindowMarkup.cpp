@@ -283,10 +283,9 @@ std::string css(std::string_view pageSheet, std::string_view phoneSheet)
     // The window no longer fits below its own width (max-width counts the
     // width itself, and a zoomed page's width need not be whole pixels).
     const int windowThousandths = L::kClientWidthTwips * 1000 / L::kTwipsPerPixel;
-    return out +
+    return out + std::string(pageSheet) +
            replaced(std::string(phoneSheet), "@NARROWER_THAN_WINDOW@",
-                    pxOfThousandths(windowThousandths - 20)) +
-           std::string(pageSheet);
+                    pxOfThousandths(windowThousandths - 20));
 }
 
 } // namespace taruk::web::WindowMarkup

@@ -19,10 +19,10 @@ std::string page(std::string_view pageTemplate);
 
 // The faces, text sizes, box colours and loading text the page's sheet uses
 // (as variables), the window's size, every control's place in CSS pixels (15
-// twips to a pixel), the result boxes' colours, then `phoneSheet` (the
-// phone's rules, which override the places) with @NARROWER_THAN_WINDOW@
-// replaced by the width below which the window does not fit, then
-// `pageSheet`.
+// twips to a pixel), the result boxes' colours, then `pageSheet`, then
+// `phoneSheet` (the phone's rules, which override both) with
+// @NARROWER_THAN_WINDOW@ replaced by the width below which the window does
+// not fit.
 std::string css(std::string_view pageSheet, std::string_view phoneSheet);
 
 } // namespace taruk::web::WindowMarkup
