@@ -8,26 +8,24 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 namespace {
 
-bool read(const char *path, std::string &text)
+std::string read(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!in)
-        std::fprintf(stderr, "markup: cannot read %s\n", path);
-    return static_cast<bool>(in);
+        throw std::runtime_error("cannot read " + path);
+    return text;
 }
 
-bool write(const std::string &path, const std::string &text)
+void write(const std::string &path, const std::string &text)
 {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    if (!out.flush())
-        std::fprintf(stderr, "markup: cannot write %s\n", path.c_str());
-    return static_cast<bool>(out);
+    if (!(std::ofstream(path, std::ios::binary) << text).flush())
+        throw std::runtime_error("cannot write " + path);
 }
 
 } // namespace
@@ -38,13 +36,14 @@ int main(int argc, char **argv)
         std::fputs("usage: markup INDEX_HTML CALCULATOR_CSS PHONE_CSS_IN OUT_DIR\n", stderr);
         return 2;
     }
-    std::string page, sheet, phone;
-    if (!read(argv[1], page) || !read(argv[2], sheet) || !read(argv[3], phone))
-        return 1;
-    const std::string dir = std::string(argv[4]) + '/';
     namespace M = taruk::web::WindowMarkup;
-    if (!write(dir + "index.html", M::page(page)) ||
-        !write(dir + "calculator.css", M::css(sheet, phone)))
+    const std::string dir = std::string(argv[4]) + '/';
+    try {
+        write(dir + "index.html", M::page(read(argv[1])));
+        write(dir + "calculator.css", M::css(read(argv[2]), read(argv[3])));
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "markup: %s\n", error.what());
         return 1;
+    }
     return 0;
 }

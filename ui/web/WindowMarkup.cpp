@@ -138,7 +138,9 @@ struct Markup {
 Markup build()
 {
     Markup m;
-    m.html = "<main id=\"CalculatorForm\" aria-busy=\"true\">\n";
+    // Busy, and saying so, until the page's script has the module.
+    m.html = "<main id=\"CalculatorForm\" aria-busy=\"true\" data-loading=\"" +
+             escaped(PageTexts::kLoading) + "\">\n";
     std::vector<std::string_view> open;
     bool inResults = false;
     auto closeResults = [&] {
@@ -208,52 +210,26 @@ std::string replaced(std::string text, std::string_view mark, std::string_view b
     return text;
 }
 
-// A CSS string.
-std::string quoted(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + '"';
-}
-
-// The texts the page's scripts show, each a <data> element whose value is the
-// name they use.
-std::string scriptTexts()
-{
-    namespace T = PageTexts;
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kTexts = {{
-        {"BROWSER_TOO_OLD", T::kBrowserTooOld},
-        {"FILE_FAILED", T::kFileFailed},
-        {"FILES_DIFFER", T::kFilesDiffer},
-        {"START_FAILED", T::kStartFailed},
-        {"CALL_FAILED", T::kCallFailed},
-    }};
-    std::string out;
-    for (const auto &[name, text] : kTexts)
-        out += "<data value=\"" + std::string(name) + "\">" + escaped(text) + "</data>";
-    return out;
-}
-
 } // namespace
 
 std::string page(std::string_view pageTemplate)
 {
-    std::string out(pageTemplate);
-    const std::array<std::pair<std::string_view, std::string>, 7> kFilled = {{
-        {"@WINDOW@", build().html},
-        {"@WINDOW_CAPTION@", escaped(L::kWindowCaption)},
-        {"@APPLICATION_TITLE@", escaped(L::kApplicationTitle)},
-        {"@DESCRIPTION@", escaped(PageTexts::kDescription)},
-        {"@NO_SCRIPT@", escaped(PageTexts::kNoScript)},
-        {"@OK@", escaped(PageTexts::kOk)},
-        {"@TEXTS@", scriptTexts()},
+    namespace T = PageTexts;
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kTexts = {{
+        {"@WINDOW_CAPTION@", L::kWindowCaption},
+        {"@APPLICATION_TITLE@", L::kApplicationTitle},
+        {"@DESCRIPTION@", T::kDescription},
+        {"@NO_SCRIPT@", T::kNoScript},
+        {"@OK@", T::kOk},
+        {"@BROWSER_TOO_OLD@", T::kBrowserTooOld},
+        {"@FILE_FAILED@", T::kFileFailed},
+        {"@FILES_DIFFER@", T::kFilesDiffer},
+        {"@START_FAILED@", T::kStartFailed},
+        {"@CALL_FAILED@", T::kCallFailed},
     }};
-    for (const auto &[mark, text] : kFilled)
-        out = replaced(std::move(out), mark, text);
+    std::string out = replaced(std::string(pageTemplate), "@WINDOW@", build().html);
+    for (const auto &[mark, text] : kTexts)
+        out = replaced(std::move(out), mark, escaped(text));
     return out;
 }
 
@@ -264,7 +240,7 @@ std::string css(std::string_view pageSheet, std::string_view phoneSheet)
            ";\n  --result-faces: " + faceList(FontFaces::kResult, "serif") +
            ";\n  --text-size: " + std::to_string(L::kTextPointSize) +
            "pt;\n  --result-size: " + std::to_string(L::kResultPointSize) + "pt;\n" +
-           themeVariables(kLight) + "  --loading: " + quoted(PageTexts::kLoading) + ";\n}\n";
+           themeVariables(kLight) + "}\n";
     out += "@media (prefers-color-scheme: dark) {\n:root {\n" + themeVariables(kDark) + "}\n}\n";
     out += ":where(#CalculatorForm) { width: " + px(L::kClientWidthTwips) +
            "; height: " + px(L::kClientHeightTwips) + "; }\n";

@@ -12,13 +12,13 @@
 namespace taruk::web::WindowMarkup {
 
 // `pageTemplate` with @WINDOW@ replaced by the <main> element that is the
-// window, every control in it, @TEXTS@ by the texts the page's scripts show
-// (<data> elements, named by their values), and @WINDOW_CAPTION@,
-// @APPLICATION_TITLE@, @DESCRIPTION@, @NO_SCRIPT@ and @OK@ by those texts.
+// window, every control in it, and each text's mark by the text: the
+// window's @WINDOW_CAPTION@ and @APPLICATION_TITLE@, and the page's own
+// (PageTexts.h) by their names, @NO_SCRIPT@ for kNoScript and so on.
 std::string page(std::string_view pageTemplate);
 
-// The faces, text sizes, box colours and loading text the page's sheet uses
-// (as variables), the window's size, every control's place in CSS pixels (15
+// The faces, text sizes and box colours the page's sheet uses (as
+// variables), the window's size, every control's place in CSS pixels (15
 // twips to a pixel), the result boxes' colours, then `pageSheet`, then
 // `phoneSheet` (the phone's rules, which override both) with
 // @NARROWER_THAN_WINDOW@ replaced by the width below which the window does
