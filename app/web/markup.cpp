@@ -1,40 +1,48 @@
-// Writes the window's markup and its generated style sheet (ui/web's
-// WindowMarkup), the phone's rules (phone.css.in) filled in, into two files
-// for app/web/site.cmake to put into the page. Built by the web build and run
-// under node at build time.
+// Writes the page and its style sheet (ui/web's WindowMarkup): index.html
+// with the window and the fixed texts filled in, and calculator.css, the
+// page's own sheet with the generated rules and the phone's (phone.css.in).
+// Built by the web build and run under node at build time; app/web/site.cmake
+// puts both into the site.
 #include "ui/web/WindowMarkup.h"
 
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 namespace {
 
-bool write(const char *path, const std::string &text)
+std::string read(const std::string &path)
 {
-    std::ofstream out(path, std::ios::binary);
-    out << text << '\n';
-    return static_cast<bool>(out.flush());
+    std::ifstream in(path, std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    return text;
+}
+
+void write(const std::string &path, const std::string &text)
+{
+    if (!(std::ofstream(path, std::ios::binary) << text).flush())
+        throw std::runtime_error("cannot write " + path);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 4) {
-        std::fputs("usage: markup PHONE_CSS_IN WINDOW_HTML WINDOW_CSS\n", stderr);
+    if (argc != 5) {
+        std::fputs("usage: markup INDEX_HTML CALCULATOR_CSS PHONE_CSS_IN OUT_DIR\n", stderr);
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    const std::string phone{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in) {
-        std::fprintf(stderr, "markup: cannot read %s\n", argv[1]);
-        return 1;
-    }
-    if (!write(argv[2], taruk::web::WindowMarkup::html()) ||
-        !write(argv[3], taruk::web::WindowMarkup::css(phone))) {
-        std::fputs("markup: cannot write its files\n", stderr);
+    namespace M = taruk::web::WindowMarkup;
+    const std::string dir = std::string(argv[4]) + '/';
+    try {
+        write(dir + "index.html", M::page(read(argv[1])));
+        write(dir + "calculator.css", M::css(read(argv[2]), read(argv[3])));
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "markup: %s\n", error.what());
         return 1;
     }
     return 0;

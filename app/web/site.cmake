@@ -8,14 +8,23 @@ file(MAKE_DIRECTORY ${SITE})
 file(GLOB _scripts ${WEB}/*.js)
 file(COPY ${MODULE_DIR}/taruk.js ${MODULE_DIR}/taruk.wasm
           ${APP}/manifest.webmanifest ${APP}/icon-192.png ${APP}/icon-512.png ${_scripts}
+          ${MARKUP_DIR}/calculator.css
      DESTINATION ${SITE})
-# The window, written by the build (markup.cpp): its markup into the page,
-# its places and faces ahead of the page's own sheet.
-file(READ ${MARKUP_DIR}/window.html TARUK_WINDOW)
-configure_file(${APP}/index.html ${SITE}/index.html @ONLY)
-file(READ ${MARKUP_DIR}/window.css _window_css)
-file(READ ${WEB}/calculator.css _page_css)
-file(WRITE ${SITE}/calculator.css "${_window_css}${_page_css}")
+# The page as the build wrote it (markup.cpp), which preloads every script
+# copied above that it does not run itself: all are fetched at once rather
+# than after the scripts that import them.
+file(READ ${MARKUP_DIR}/index.html _page)
+file(GLOB _copied RELATIVE ${SITE} ${SITE}/*.js)
+list(SORT _copied)
+set(_preloads)
+foreach(_script IN LISTS _copied)
+    string(FIND "${_page}" "src=\"${_script}\"" _run)
+    if(_run EQUAL -1)
+        list(APPEND _preloads "<link rel=\"modulepreload\" href=\"${_script}\">")
+    endif()
+endforeach()
+string(JOIN "\n" TARUK_PRELOADS ${_preloads})
+configure_file(${MARKUP_DIR}/index.html ${SITE}/index.html @ONLY)
 file(COPY_FILE ${ICON} ${SITE}/icon.svg)
 
 file(GLOB _files RELATIVE ${SITE} ${SITE}/*)

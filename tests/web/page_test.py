@@ -775,7 +775,7 @@ class Phone(PageTest):
         self.assertNotIn('rgb(0, 0, 128)', results)
 
 
-# The page's own texts (ui/web/texts.js), written out.
+# The page's own texts (ui/web/PageTexts.h), written out.
 CALL_FAILED = '计算器内部出错，刚才的操作没有完成；各项数值已保留，可以继续输入。'
 BROWSER_TOO_OLD = ('Taruk杀伤计算器无法在此浏览器中运行：浏览器版本太旧，'
                    '不支持本页所需的 WebAssembly。请升级浏览器（例如 Safari 16 及以上）后重新打开本页。')

@@ -79,15 +79,23 @@ def wrong_integrity(shipped):
     return wrong
 
 
+PRELOADS = re.compile(r'<link rel="modulepreload" href="[^"]+">\n')
+
+
 def missing_window(shipped, inputs):
-    """The window's markup goes into the page, its places ahead of the page's
-    own sheet."""
+    """The page and its sheet as the build wrote them, the page preloading
+    every script of the site that it does not run itself."""
     missing = []
-    if (inputs / 'markup/window.html').read_bytes() not in shipped['index.html']:
-        missing.append("index.html lacks the window's markup")
-    css = (inputs / 'markup/window.css').read_bytes() + (inputs / 'web/calculator.css').read_bytes()
-    if shipped.get('calculator.css') != css:
-        missing.append("calculator.css is not the window's places followed by the page's sheet")
+    page = shipped['index.html'].decode()
+    written = (inputs / 'markup/index.html').read_text()
+    if PRELOADS.sub('', page) != written.replace('@TARUK_PRELOADS@\n', ''):
+        missing.append("index.html is not the page the build wrote")
+    for name in shipped:
+        if name.endswith('.js') and name != 'sw.js' and f'src="{name}"' not in page \
+                and f'<link rel="modulepreload" href="{name}">\n' not in page:
+            missing.append(f'index.html does not preload {name}')
+    if shipped.get('calculator.css') != (inputs / 'markup/calculator.css').read_bytes():
+        missing.append("calculator.css is not the sheet the build wrote")
     return missing
 
 
@@ -111,10 +119,12 @@ def main():
         (inputs / 'module').mkdir()
         (inputs / 'module/taruk.js').write_text('export default function TarukModule() {}\n')
         (inputs / 'module/taruk.wasm').write_bytes(b'\0asm\1\0\0\0')
-        # The window's markup and places, as the build writes them.
+        # The page and its sheet, as the build writes them.
         (inputs / 'markup').mkdir()
-        (inputs / 'markup/window.html').write_text('<main id="CalculatorForm"></main>\n')
-        (inputs / 'markup/window.css').write_text(':where(#CalculatorForm) { width: 386px; }\n')
+        (inputs / 'markup/index.html').write_text(
+            '<script type="module" src="calculator.js"></script>\n@TARUK_PRELOADS@\n'
+            '<main id="CalculatorForm"></main>\n')
+        (inputs / 'markup/calculator.css').write_text(':where(#CalculatorForm) { width: 386px; }\n')
 
         version, shipped = build(cmake, inputs, site)
         again, _ = build(cmake, inputs, site)

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-// The JavaScript side: Module.page is the object page.js makes and
-// calculator.js passes to the module's factory. Strings cross as UTF-8, NUL-terminated.
+// The JavaScript side: Module.page is the object calculator.js makes and
+// passes to the module's factory. Strings cross as UTF-8, NUL-terminated.
 
 // clang-format off
 // A text may hold U+0000 (pasted), so its length travels beside it. Without

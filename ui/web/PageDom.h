@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-// What the module asks of the page's script (page.js), which holds the
+// What the module asks of the page's script (calculator.js), which holds the
 // window's elements, written into the page at build time: every call goes to
 // the page object the script hands the module.
 namespace taruk::web::PageDom {

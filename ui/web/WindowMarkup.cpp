@@ -5,7 +5,9 @@
 #include "ui/form/FormLayout.h"
 #include "ui/form/PhoneLayout.h"
 #include "ui/form/ResultColour.h"
+#include "ui/web/PageTexts.h"
 
+#include <array>
 #include <cstdlib>
 #include <stdexcept>
 #include <string_view>
@@ -119,7 +121,9 @@ struct Markup {
 Markup build()
 {
     Markup m;
-    m.html = "<main id=\"CalculatorForm\" aria-busy=\"true\">\n";
+    // Busy, and saying so, until the page's script has the module.
+    m.html = "<main id=\"CalculatorForm\" aria-busy=\"true\" data-loading=\"" +
+             escaped(PageTexts::kLoading) + "\">\n";
     std::vector<std::string_view> open;
     bool inResults = false;
     auto closeResults = [&] {
@@ -183,16 +187,36 @@ std::string themeVariables(const BoxTheme &theme)
 
 std::string replaced(std::string text, std::string_view mark, std::string_view by)
 {
-    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
+    for (std::size_t at = text.find(mark); at != std::string::npos;
+         at = text.find(mark, at + by.size()))
         text.replace(at, mark.size(), by);
     return text;
 }
 
 } // namespace
 
-std::string html() { return build().html; }
+std::string page(std::string_view pageTemplate)
+{
+    namespace T = PageTexts;
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kTexts = {{
+        {"@WINDOW_CAPTION@", L::kWindowCaption},
+        {"@APPLICATION_TITLE@", L::kApplicationTitle},
+        {"@DESCRIPTION@", T::kDescription},
+        {"@NO_SCRIPT@", T::kNoScript},
+        {"@OK@", T::kOk},
+        {"@BROWSER_TOO_OLD@", T::kBrowserTooOld},
+        {"@FILE_FAILED@", T::kFileFailed},
+        {"@FILES_DIFFER@", T::kFilesDiffer},
+        {"@START_FAILED@", T::kStartFailed},
+        {"@CALL_FAILED@", T::kCallFailed},
+    }};
+    std::string out = replaced(std::string(pageTemplate), "@WINDOW@", build().html);
+    for (const auto &[mark, text] : kTexts)
+        out = replaced(std::move(out), mark, escaped(text));
+    return out;
+}
 
-std::string css(std::string_view phoneSheet)
+std::string css(std::string_view pageSheet, std::string_view phoneSheet)
 {
     std::string out = "/* Written at build time from the window description. */\n";
     out += ":root {\n  --text-faces: " + faceList(FontFaces::kText, "sans-serif") +
@@ -219,8 +243,9 @@ std::string css(std::string_view phoneSheet)
     // The window no longer fits below its own width (max-width counts the
     // width itself, and a zoomed page's width need not be whole pixels).
     const int windowThousandths = L::kClientWidthTwips * 1000 / L::kTwipsPerPixel;
-    return out + replaced(std::string(phoneSheet), "@NARROWER_THAN_WINDOW@",
-                          pxOfThousandths(windowThousandths - 20));
+    return out + std::string(pageSheet) +
+           replaced(std::string(phoneSheet), "@NARROWER_THAN_WINDOW@",
+                    pxOfThousandths(windowThousandths - 20));
 }
 
 } // namespace taruk::web::WindowMarkup

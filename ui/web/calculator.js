@@ -6,26 +6,40 @@
 // notices.
 import { CallQueue } from './calls.js';
 import { forwardEvents } from './events.js';
-import { showFailure } from './failure.js';
-import { wrapKeyboardOrder } from './keyboard.js';
+import { TEXTS, showFailure } from './failure.js';
 import { decimalMark } from './locale.js';
 import { LoadFailure, loadModule } from './module-loader.js';
-import { makePage } from './page.js';
-import { keepResultsInView } from './results.js';
-import { TEXTS } from './texts.js';
+import { showNotice } from './notice.js';
 
 const form = document.getElementById('CalculatorForm');
+const notice = document.getElementById('notice');
 const calls = new CallQueue(form);
-forwardEvents(form, document.getElementById('notice'), calls);
-wrapKeyboardOrder(form);
-keepResultsInView(form, calls);
+forwardEvents(form, notice, calls);
+
+// What the module calls (ui/web/PageDom.cpp): the window's boxes, by id, as
+// the page already holds them, the text the change being handled reported,
+// and the notices.
+const page = {
+  text(box) {
+    return document.getElementById(box).value;
+  },
+  setText(box, text) {
+    document.getElementById(box).value = text;
+  },
+  reportedText() {
+    return calls.reportedText;
+  },
+  showNotice(caption, message) {
+    calls.noticeShown();
+    return showNotice(notice, caption, message);
+  },
+};
 
 // Start-up: the module attaches to the window, and what the player did
 // before it was ready takes effect. A fresh instance takes over after a
 // failed call; it finds the texts as they were judged when typed.
 try {
   const makeModule = await loadModule();
-  const page = makePage(document, calls);
   const mark = decimalMark(navigator.languages);
   const start = async () => {
     const module = await makeModule(page);

@@ -4,8 +4,7 @@
 // runs. The window takes text and presses from its first paint: what the
 // player does before the module is ready is kept (EarlyActions) and takes
 // effect once it is; if the module never comes, it is dropped with it.
-import { clearFault, faultCount, showFailure, showFault } from './failure.js';
-import { TEXTS } from './texts.js';
+import { TEXTS, clearFault, faultCount, showFailure, showFault } from './failure.js';
 
 const PRESSES = new Set(['taruk_press', 'taruk_press_key']);
 

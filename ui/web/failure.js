@@ -3,6 +3,14 @@
 // one call into the module failed (the page then goes on).
 const FAULT_ID = 'fault';
 
+// The texts, written into the page by the build (ui/web/PageTexts.h).
+export const TEXTS = Object.fromEntries([...document.getElementById('texts').content.children]
+  .map((text) => [text.value, text.textContent]));
+
+export function fileFailed(file) {
+  return TEXTS.FILE_FAILED.replace('{file}', file);
+}
+
 let faultsShown = 0;
 
 // The window will not work: it stops saying that it is loading.

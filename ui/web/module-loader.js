@@ -1,7 +1,7 @@
 // Loads the module (taruk.js, emscripten's loader, and taruk.wasm) once and
 // makes instances of it for the page. When it cannot, the error says in
 // Chinese why: which file failed, or that the browser is too old.
-import { TEXTS } from './texts.js';
+import { TEXTS, fileFailed } from './failure.js';
 
 export class LoadFailure extends Error {}
 
@@ -23,7 +23,7 @@ async function importFactory(file) {
     return (await import(`./${file}`)).default;
   } catch (error) {
     throw new LoadFailure(
-      error instanceof SyntaxError ? TEXTS.BROWSER_TOO_OLD : TEXTS.FILE_FAILED(file), { cause: error });
+      error instanceof SyntaxError ? TEXTS.BROWSER_TOO_OLD : fileFailed(file), { cause: error });
   }
 }
 
@@ -40,7 +40,7 @@ async function compileWasm(file) {
     }
     return await WebAssembly.compile(await response.arrayBuffer());
   } catch (error) {
-    throw new LoadFailure(TEXTS.FILE_FAILED(file), { cause: error });
+    throw new LoadFailure(fileFailed(file), { cause: error });
   }
 }
 

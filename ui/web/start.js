@@ -2,28 +2,21 @@
 // index.html runs calculator.js and this script side by side; importing
 // calculator.js here waits for that same run (no second fetch), and fails
 // when it or a script it imports could not be loaded.
-import { showFailure } from './failure.js';
-import { TEXTS } from './texts.js';
+import { TEXTS, fileFailed, showFailure } from './failure.js';
 
 const MAIN = 'calculator.js';
 
-// The first of `file` and the scripts it imports (as this project writes
-// them: from, then a quoted relative name) that the browser cannot get, or
-// null.
-async function firstMissing(file, seen = new Set()) {
-  if (seen.has(file)) return null;
-  seen.add(file);
-  let text;
-  try {
-    const response = await fetch(file, { cache: 'no-store' });
-    if (!response.ok) return file;
-    text = await response.text();
-  } catch {
-    return file;
-  }
-  for (const [, imported] of text.matchAll(/\bfrom\s*'\.\/([\w.-]+\.js)'/g)) {
-    const missing = await firstMissing(imported, seen);
-    if (missing) return missing;
+// The first of the page's scripts (calculator.js, then those index.html
+// preloads, which the build lists) that the browser cannot get, or null.
+async function firstMissing() {
+  const preloads = document.querySelectorAll('link[rel="modulepreload"]');
+  for (const file of [MAIN, ...[...preloads].map((link) => link.getAttribute('href'))]) {
+    try {
+      const response = await fetch(file, { cache: 'no-store' });
+      if (!response.ok) return file;
+    } catch {
+      return file;
+    }
   }
   return null;
 }
@@ -35,7 +28,7 @@ try {
   if (error instanceof SyntaxError) {
     showFailure(TEXTS.BROWSER_TOO_OLD);
   } else {
-    const missing = await firstMissing(MAIN);
-    showFailure(missing ? TEXTS.FILE_FAILED(missing) : TEXTS.START_FAILED);
+    const missing = await firstMissing();
+    showFailure(missing ? fileFailed(missing) : TEXTS.START_FAILED);
   }
 }
