@@ -35,7 +35,8 @@ from browser import Site, chromium, webkit
 
 CAPTION = 'Taruk杀伤计算器'
 KEYS = {'Tab': Keys.TAB, 'Enter': Keys.ENTER, 'Escape': Keys.ESCAPE, 'Space': Keys.SPACE,
-        'Backspace': Keys.BACKSPACE}
+        'Backspace': Keys.BACKSPACE, 'A': 'a'}
+MODIFIERS = {'Shift': Keys.SHIFT, 'Ctrl': Keys.CONTROL, 'Alt': Keys.ALT}
 
 # What the page shows, read in one round trip.
 STATE = """
@@ -118,13 +119,14 @@ class Player:
     def key(self, name):
         if name == 'Enter held':
             return self.hold_enter()
+        # "Ctrl+Enter": the modifiers go down, the key is pressed, they go up.
+        *held, last = name.split('+')
         chain = ActionChains(self.driver)
-        if name == 'Shift+Tab':
-            chain.key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT)
-        elif name == 'Ctrl+A':
-            chain.key_down(Keys.CONTROL).send_keys('a').key_up(Keys.CONTROL)
-        else:
-            chain.send_keys(KEYS[name])
+        for modifier in held:
+            chain.key_down(MODIFIERS[modifier])
+        chain.send_keys(KEYS[last])
+        for modifier in reversed(held):
+            chain.key_up(MODIFIERS[modifier])
         chain.perform()
         return self.notices_after_key()
 
