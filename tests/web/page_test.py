@@ -21,7 +21,6 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -31,7 +30,7 @@ from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browser import Site, chromium, webkit
+from browser import STARTED, Site, chromium, wait_for, webkit
 
 CAPTION = 'Taruk杀伤计算器'
 RAW_DAMAGE_RANGE = '请输入正确的Taruk原始杀伤！杀伤范围为1-12800'
@@ -52,15 +51,6 @@ return {open: notice.open,
 BOXES = "return Object.fromEntries([...document.querySelectorAll('input')].map((b) => [b.id, b.value]));"
 
 
-def wait_for(driver, script, timeout=10):
-    end = time.monotonic() + timeout
-    while True:
-        value = driver.execute_script(script)
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(0.01)
-
-
 class Player:
     """Plays scenario steps on the page as a user would, closing each notice
     as it opens, in turn with a click on 确定, with Enter and with Escape: the
@@ -74,9 +64,7 @@ class Player:
 
     def open(self, url):
         self.driver.get(url)
-        ready = "return document.activeElement.id === 'Text1' && " \
-                "document.getElementById('CalculatorForm').getAttribute('aria-busy') === 'false'"
-        self.test.assertTrue(wait_for(self.driver, ready), 'the page did not start')
+        self.test.assertTrue(wait_for(self.driver, STARTED), 'the page did not start')
 
     def open_held(self, site):
         """Opens `site`, which holds the module back, and waits until the
