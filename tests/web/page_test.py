@@ -34,6 +34,9 @@ from browser import STARTED, Site, chromium, wait_for, webkit
 
 CAPTION = 'Taruk杀伤计算器'
 RAW_DAMAGE_RANGE = '请输入正确的Taruk原始杀伤！杀伤范围为1-12800'
+CORRECTION_RANGE = '请输入合法的数值!五行修正范围是1-1.4'
+# What emptying 五行修正 says.
+CORRECTION_EMPTIED = [CORRECTION_RANGE, '请输入五行修正']
 KEYS = {'Tab': Keys.TAB, 'Enter': Keys.ENTER, 'Escape': Keys.ESCAPE, 'Space': Keys.SPACE,
         'Backspace': Keys.BACKSPACE, 'A': 'a'}
 MODIFIERS = {'Shift': Keys.SHIFT, 'Ctrl': Keys.CONTROL, 'Alt': Keys.ALT}
@@ -346,8 +349,7 @@ class Page(PageTest):
             Text1.dispatchEvent(new CompositionEvent('compositionstart', {bubbles: true}));
             Text1.value = '13000';
             Text1.dispatchEvent(new CompositionEvent('compositionend', {bubbles: true}));""")
-        self.assertEqual(player.notices_after_key(), ['请输入合法的数值!五行修正范围是1-1.4',
-                                                      '请输入五行修正'])
+        self.assertEqual(player.notices_after_key(), CORRECTION_EMPTIED)
         player.click('Text1')
         ActionChains(driver).send_keys(Keys.END).perform()
         self.assertEqual(player.type('0'), [RAW_DAMAGE_RANGE])
@@ -369,8 +371,7 @@ class Page(PageTest):
         names = self.accessible_names(driver)
         self.assertEqual(names['notice'], ('alertdialog', CAPTION))
         self.assertNotIn('Text1', names)
-        self.assertEqual(player.notices_after_key(), ['请输入合法的数值!五行修正范围是1-1.4',
-                                                      '请输入五行修正'])
+        self.assertEqual(player.notices_after_key(), CORRECTION_EMPTIED)
 
     @staticmethod
     def accessible_names(driver):
@@ -593,16 +594,14 @@ class FirstPaint(unittest.TestCase):
                 self.assertEqual(self.loading(driver), (True, '"正在载入…"', 'fixed'))
                 # Judged when the module attaches, in the order typed.
                 site.release()
-                self.assertEqual(player.notices_after_key(), [
-                    RAW_DAMAGE_RANGE,
-                    '请输入合法的数值!五行修正范围是1-1.4'])
+                self.assertEqual(player.notices_after_key(), [RAW_DAMAGE_RANGE, CORRECTION_RANGE])
                 self.assertEqual(self.loading(driver), (False, 'none', 'static'))
                 self.assertEqual(driver.execute_script('return [Text1.value, Text2.value]'),
                                  ['13000', '19'])
                 # From here each change is judged as it comes.
                 self.assertEqual(player.key('Backspace'), [])
                 self.assertEqual(driver.execute_script('return Text2.value'), '1')
-                self.assertEqual(player.type('5'), ['请输入合法的数值!五行修正范围是1-1.4'])
+                self.assertEqual(player.type('5'), [CORRECTION_RANGE])
         finally:
             site.stop()
 
@@ -821,14 +820,13 @@ class Faults(PageTest):
                 self.assertIsNone(driver.execute_script(FAULT))
 
     def test_ANoticeThatFailsToOpenOrCloseLeavesNothingWaiting(self):
-        message = '请输入合法的数值!五行修正范围是1-1.4'
         for case, plant, seen, fault in (
                 ('cannot open', "notice.showModal = () => { throw new Error('planted'); };",
-                 [], message),
+                 [], CORRECTION_RANGE),
                 ('cannot be watched', "notice.addEventListener = () => { throw new Error('planted'); };",
-                 [], message),
+                 [], CORRECTION_RANGE),
                 ('fails as it closes', "Text2.focus = () => { throw new Error('planted'); };",
-                 [message], None)):
+                 [CORRECTION_RANGE], None)):
             player = self.fresh()
             driver = player.driver
             driver.execute_script(plant)
