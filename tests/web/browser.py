@@ -13,6 +13,7 @@ import socketserver
 import subprocess
 import tempfile
 import threading
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -27,6 +28,22 @@ WORKED_EXAMPLE = {
     'Text13': '100', 'Text24': '30', 'Text5': '20', 'Text7': '5', 'Text8': '5', 'Text9': '5',
     'Text14': '5', 'Text15': '5', 'Text16': '5', 'Text17': '5', 'Text18': '5', 'Text19': '5',
     'Text20': '5', 'Text21': '5', 'Text23': '5'}
+
+# The page has started: the window is no longer busy, and the focus is in
+# its first box.
+STARTED = """return document.activeElement.id === 'Text1'
+    && document.getElementById('CalculatorForm').getAttribute('aria-busy') === 'false'"""
+
+
+def wait_for(driver, script, timeout=10):
+    """Runs `script` in the page until it returns something true, or for
+    `timeout` seconds; returns what it returned last."""
+    end = time.monotonic() + timeout
+    while True:
+        value = driver.execute_script(script)
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(0.01)
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):

@@ -15,10 +15,9 @@ import re
 import shutil
 import sys
 import tempfile
-import time
 import unittest
 
-from browser import QuietHandler, Site, chromium
+from browser import STARTED, QuietHandler, Site, chromium, wait_for
 
 # The files a half-done upload has not replaced yet: the module.
 MODULE = ('taruk.js', 'taruk.wasm')
@@ -50,8 +49,6 @@ WebAssembly.instantiate = async function (...args) {
   return result;
 };
 """
-STARTED = """return document.activeElement.id === 'Text1'
-    && document.getElementById('CalculatorForm').getAttribute('aria-busy') === 'false'"""
 
 
 class RedirectingHost(QuietHandler):
@@ -107,10 +104,7 @@ class Deployed(unittest.TestCase):
     def load(self, where):
         """Loads the page; returns its module's memory once it calculates."""
         self.driver.get(self.site.url)
-        end = time.monotonic() + 10
-        while not self.driver.execute_script(STARTED):
-            self.assertLess(time.monotonic(), end, f'{where}: the page did not start')
-            time.sleep(0.01)
+        self.assertTrue(wait_for(self.driver, STARTED), f'{where}: the page did not start')
         self.driver.find_element('id', 'Command1').click()
         self.assertEqual(self.driver.execute_script('return Text6.value'), '1.5', where)
         (memory,) = self.memory()
