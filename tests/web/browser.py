@@ -165,7 +165,9 @@ def private_locale(language):
 def webkit(language='zh-CN', wait_for_load=True):
     """WebKitGTK's MiniBrowser in `language`, driven by WebKitWebDriver on a
     private Xvfb display: the engine of every browser on an iPhone. Without
-    `wait_for_load`, as chromium()."""
+    `wait_for_load`, opening a page returns at once: WebKitWebDriver's
+    "eager" waits, now and then, for a load that a module held back holds
+    up, until its page-load timeout."""
     minibrowser = sorted(glob.glob('/usr/lib/*/webkit2gtk-4.*/MiniBrowser'))
     if not minibrowser:
         raise RuntimeError('no MiniBrowser: install webkit2gtk-driver')
@@ -184,7 +186,7 @@ def webkit(language='zh-CN', wait_for_load=True):
         options.binary_location = minibrowser[-1]
         options.add_argument('--automation')
         if not wait_for_load:
-            options.page_load_strategy = 'eager'
+            options.page_load_strategy = 'none'
         try:
             driver = webdriver.Remote(command_executor=service.service_url, options=options)
             try:

@@ -21,8 +21,10 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
+from selenium.common.exceptions import NoSuchFrameException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
@@ -71,11 +73,20 @@ class Player:
 
     def open_held(self, site):
         """Opens `site`, which holds the module back, and waits until the
-        page's script has run (it runs before DOMContentLoaded)."""
+        page's script has run (it runs before DOMContentLoaded) in this page,
+        not the one before: opening it may return while that one unloads."""
         self.held = site
         self.driver.get(site.url)
-        self.test.assertTrue(wait_for(self.driver, "return document.readyState !== 'loading' && "
-                                                   "document.activeElement.id === 'Text1'"))
+        opened = ("return location.href === '%s' && document.readyState !== 'loading' && "
+                  "document.activeElement.id === 'Text1'" % site.url)
+        end = time.monotonic() + 20
+        while time.monotonic() < end:
+            try:
+                if wait_for(self.driver, opened, timeout=end - time.monotonic()):
+                    return
+            except NoSuchFrameException:  # asked of the page before as it left
+                pass
+        self.test.fail('the page did not open')
 
     def release(self):
         """Lets the module through; returns the notices that then come."""
