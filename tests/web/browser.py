@@ -16,6 +16,7 @@ import threading
 import time
 
 from selenium import webdriver
+from selenium.common.exceptions import NoSuchFrameException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 from selenium.webdriver.webkitgtk.service import Service as WebKitService
@@ -37,10 +38,14 @@ STARTED = """return document.activeElement.id === 'Text1'
 
 def wait_for(driver, script, timeout=10):
     """Runs `script` in the page until it returns something true, or for
-    `timeout` seconds; returns what it returned last."""
+    `timeout` seconds; returns what it returned last. A page that unloads
+    while asked (one being left for the next) has not got there yet."""
     end = time.monotonic() + timeout
     while True:
-        value = driver.execute_script(script)
+        try:
+            value = driver.execute_script(script)
+        except NoSuchFrameException:
+            value = None
         if value or time.monotonic() > end:
             return value
         time.sleep(0.01)
